@@ -1,0 +1,6 @@
+#include "../test_main.h"
+#include "tests.h"
+
+int main(int argc, char** argv) {
+    return RunTests<TestNumberText, TestFormulas, TestComparison, TestMatching>(argc, argv);
+}

@@ -1,0 +1,55 @@
+// The engine's test classes.
+#pragma once
+
+#include <QObject>
+
+class TestNumberText : public QObject {
+    Q_OBJECT
+private slots:
+    void leadingNumber_data();
+    void leadingNumber();
+    void leadingNumberExtremes();
+    void plainAndSignedText_data();
+    void plainAndSignedText();
+    void formatNumber_data();
+    void formatNumber();
+    void round0_data();
+    void round0();
+};
+
+class TestFormulas : public QObject {
+    Q_OBJECT
+private slots:
+    void baroPressure_data();
+    void baroPressure();
+    void checkedBaroPressure_data();
+    void checkedBaroPressure();
+    void densityOutputAndCfm();
+    void riseAndDischarge_data();
+    void riseAndDischarge();
+};
+
+class TestComparison : public QObject {
+    Q_OBJECT
+private slots:
+    void defaults();
+    void elevation5000();
+    void edgeCases_data();
+    void edgeCases();
+    void fanCapacityNotPlain();
+    void failureLeavesSharedValues_data();
+    void failureLeavesSharedValues();
+    void labelTextsDefaults();
+    void labelTextsOrder();
+};
+
+class TestMatching : public QObject {
+    Q_OBJECT
+private slots:
+    void answers_data();
+    void answers();
+    void capacities_data();
+    void capacities();
+    void zeroDivisor_data();
+    void zeroDivisor();
+};
