@@ -1,0 +1,35 @@
+// The modal prompts the windows use; tests install a scripted double instead.
+#pragma once
+
+#include <QString>
+
+class QPrinter;
+class QWidget;
+
+namespace vevi {
+
+class Prompts {
+public:
+    virtual ~Prompts() = default;
+    // A message box with the exclamation-mark icon and an OK button; waits until closed.
+    virtual void Warn(const QString& text, const QString& title) = 0;
+    // An input box with an empty entry line; Cancel gives the empty text.
+    virtual QString AskText(const QString& prompt, const QString& title) = 0;
+    // The printer dialog; false when cancelled.
+    virtual bool ChoosePrinter(QPrinter& printer) = 0;
+};
+
+// The toolkit's own modal boxes, parented to `parent`.
+class QtPrompts : public Prompts {
+public:
+    explicit QtPrompts(QWidget* parent = nullptr) : parent_(parent) {}
+    void SetParent(QWidget* parent) { parent_ = parent; }
+    void Warn(const QString& text, const QString& title) override;
+    QString AskText(const QString& prompt, const QString& title) override;
+    bool ChoosePrinter(QPrinter& printer) override;
+
+private:
+    QWidget* parent_;
+};
+
+}  // namespace vevi
