@@ -1,0 +1,283 @@
+#include "frm_formulas.h"
+
+#include <QCloseEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+#include <algorithm>
+
+#include "accessibility.h"
+#include "fonts.h"
+#include "twips.h"
+
+namespace vevi {
+namespace {
+
+// Geometry in twips.
+constexpr double kClientWidth = 10110;
+constexpr double kClientHeight = 5025;
+constexpr double kTitleLeft = 120;
+constexpr double kLineLeft = 240;
+constexpr double kSeparatorTop = 2505;
+constexpr double kBloThruTop = 2580;
+// Offset of this window from the main window's outer frame, which lays it over the diagram.
+constexpr double kOffsetLeft = 70;
+constexpr double kOffsetTop = 1960;
+
+// Space between the items of a line, in pixels; the texts carry their own blanks as well.
+constexpr int kItemGap = 3;
+
+// The density stands in the gap of these four blanks in the output formula.
+const QString kDensityGap = QStringLiteral("    ");
+const QString kDensitySymbol = QStringLiteral("p");
+
+QFont LabelFont() {
+    return MakeFont(FontFace::Arial, 8.25);
+}
+
+QFont SymbolFont() {
+    return MakeFont(FontFace::Arial, 8.25, true, true);
+}
+
+// Sized after the font's advance, so that leading and trailing blanks take their room too.
+void FitToText(QLabel* label) {
+    const QFontMetrics fm(label->font());
+    const int width =
+        std::max(fm.horizontalAdvance(label->text()), fm.boundingRect(label->text()).right() + 1);
+    label->resize(width, fm.height());
+}
+
+}  // namespace
+
+frmFormulas::frmFormulas(QWidget* mainWindow)
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), mainWindow_(mainWindow) {
+    setObjectName("frmFormulas");
+    setWindowTitle("Formulas");
+    setFixedSize(Px(kClientWidth), Px(kClientHeight));
+
+    cmdShowGraphics_ = new QPushButton("Show graphics", this);
+    cmdShowGraphics_->setObjectName("cmdShowGraphics");
+    cmdShowGraphics_->setFont(MakeFont(FontFace::MsSansSerif, 8.25, true));
+    cmdShowGraphics_->setGeometry(TwipsRect(8265, 0, 1815, 375));
+    connect(cmdShowGraphics_, &QPushButton::clicked, this, &frmFormulas::cmdShowGraphics_Click);
+
+    BuildSection(0, "Draw Thru System", "DrawThru");
+
+    auto* separator = new QFrame(this);
+    separator->setFrameShape(QFrame::HLine);
+    separator->setFrameShadow(QFrame::Plain);
+    separator->setGeometry(0, Px(kSeparatorTop), width(), 1);
+
+    BuildSection(kBloThruTop, "Blow Thru System", "BloThru");
+
+    LayoutLines();
+    DescribeNamedControls(this);
+}
+
+QLabel* frmFormulas::AddLabel(const QString& name, const QString& text) {
+    auto* label = new QLabel(text, this);
+    label->setObjectName(name);
+    label->setFont(LabelFont());
+    label->setTextFormat(Qt::PlainText);
+    FitToText(label);
+    return label;
+}
+
+frmFormulas::Item frmFormulas::Text(const QString& name, const QString& text) {
+    Item item;
+    item.text = AddLabel(name, text);
+    return item;
+}
+
+frmFormulas::Item frmFormulas::Fraction(const QString& numeratorName, const QString& numeratorText,
+                                        const QString& denominatorName,
+                                        const QString& denominatorText) {
+    Item item;
+    item.numerator = AddLabel(numeratorName, numeratorText);
+    item.denominator = AddLabel(denominatorName, denominatorText);
+    item.rule = new QFrame(this);
+    item.rule->setFrameShape(QFrame::HLine);
+    item.rule->setFrameShadow(QFrame::Plain);
+    return item;
+}
+
+void frmFormulas::AddLine(double numeratorTop, double denominatorTop, std::vector<Item> items) {
+    Line line;
+    line.numeratorTop = Px(numeratorTop);
+    line.denominatorTop = Px(denominatorTop);
+    line.items = std::move(items);
+    lines_.push_back(std::move(line));
+}
+
+// One arrangement's title (its top in twips) and its five formula lines.
+void frmFormulas::BuildSection(int top, const QString& title, const QString& arrangement) {
+    const bool draw = arrangement == "DrawThru";
+    auto name = [&](const char* suffix) { return "lbl" + arrangement + suffix; };
+
+    QLabel* heading = AddLabel(QString(), title);
+    heading->setFont(MakeFont(FontFace::Arial, 8.25, true, false, true));
+    FitToText(heading);
+    heading->move(Px(kTitleLeft), Px(top));
+
+    const QString inletTemp = QStringLiteral("460 + Inlet Temperature (\u00B0F)");
+    const QString dischargeTemp = QStringLiteral("460 + Discharge Temperature (\u00B0F)");
+    const QString spaceTemp = QStringLiteral("460 + Space Temperature (\u00B0F)");
+
+    // The first two lines differ in what stands over what; the other three only in names.
+    if (draw) {
+        AddLine(150, 435,
+                {Text({}, "CFMi  =  CFMd  x "), Fraction({}, inletTemp, {}, dischargeTemp),
+                 Text(name("CFMd"), "="),
+                 Fraction(name("InletTempR"), "460 + 0", name("DischargeTempR_0"), "460 + 0"),
+                 Text(name("InletCFM"), "0")});
+        AddLine(685, 960,
+                {Text({}, "NCFM  =  CFMd  x "), Fraction({}, spaceTemp, {}, dischargeTemp),
+                 Text(name("CFMs"), "="),
+                 Fraction(name("SpaceTempR"), "460 + 0", name("DischargeTempR_1"), "460 + 0"),
+                 Text(name("SpaceCFM"), "0")});
+    } else {
+        AddLine(2745, 3015,
+                {Text({}, "CFMd  =  CFMi  x "), Fraction({}, dischargeTemp, {}, inletTemp),
+                 Text(name("CFMd"), "="),
+                 Fraction(name("DischargeTempR_0"), "460 + 0", name("InletTempR"), "460 + 0"),
+                 Text(name("DischargeCFM"), "0")});
+        AddLine(3300, 3555,
+                {Text({}, "CFMs  =  CFMd  x "), Fraction({}, spaceTemp, {}, dischargeTemp),
+                 Text(name("CFMs"), "="),
+                 Fraction(name("SpaceTempR"), "460 + 0", name("DischargeTempR_1"), "460 + 0"),
+                 Text(name("SpaceCFM"), "0")});
+    }
+
+    const Item density = Text({}, kDensitySymbol);
+    density.text->setFont(SymbolFont());
+    FitToText(density.text);
+    AddLine(
+        draw ? 1225 : 3805, draw ? 1470 : 4050,
+        {density, Text({}, "(Air Density @ blower) = 1.32605 x "),
+         Fraction({}, "Barometric Pressure", {}, "460 + Temperature @ Fan (\u00B0F)"),
+         Text({}, "= 1.32605 x "), Fraction(name("BaroPress"), "0", name("AirTemp"), "460  +  0"),
+         Text({}, "= "), Text(name("AirDensity"), "0")});
+
+    // The Draw Thru numerator keeps its name without the arrangement.
+    const QString outputFormula = draw ? "lblOutputMBHFormula" : name("OutputMBHFormula");
+    const Item output =
+        Fraction({}, "CFMb x" + kDensityGap + "x Specific Heat x Min/Hr x Temperature Rise", {},
+                 "Btu/hr / MBH");
+    AddLine(draw ? 1735 : 4335, draw ? 1980 : 4590,
+            {Text({}, "MBH Output ="), output, Text({}, "="),
+             Fraction(outputFormula, "000", {}, "1000"), Text(name("OutputMBH"), "=")});
+    lines_.back().gapHost = output.numerator;
+    lines_.back().gapSymbol = AddLabel({}, kDensitySymbol);
+    lines_.back().gapSymbol->setFont(SymbolFont());
+    FitToText(lines_.back().gapSymbol);
+
+    AddLine(draw ? 2205 : 4800, draw ? 2205 : 4800,
+            {Text({}, "MBH Input = MBH Output / Burner Efficiency = "),
+             Text(name("InputMBHFormula"), "000"), Text(name("InputMBH"), "0")});
+}
+
+QLabel* frmFormulas::Label(const QString& name) const {
+    if (name.isEmpty()) return nullptr;
+    return findChild<QLabel*>(name, Qt::FindDirectChildrenOnly);
+}
+
+void frmFormulas::SetLabelText(const QString& name, const QString& text) {
+    QLabel* label = Label(name);
+    if (!label) return;
+    label->setText(text);
+    FitToText(label);
+    for (Line& line : lines_) {
+        for (const Item& item : line.items) {
+            if (item.text == label || item.numerator == label || item.denominator == label) {
+                LayoutLine(line);
+                return;
+            }
+        }
+    }
+}
+
+// Left to right from the line's start. A fraction is as wide as its wider text, both texts
+// centred over each other with the rule between; single texts stand centred on the rule.
+void frmFormulas::LayoutLine(Line& line) {
+    const bool hasFraction =
+        std::any_of(line.items.begin(), line.items.end(), [](const Item& i) { return i.rule; });
+    const int textHeight = QFontMetrics(LabelFont()).height();
+    const int ruleY = (line.numeratorTop + textHeight + line.denominatorTop) / 2;
+
+    int x = Px(kLineLeft);
+    for (const Item& item : line.items) {
+        if (item.text) {
+            FitToText(item.text);
+            const int top = hasFraction ? ruleY - item.text->height() / 2 : line.numeratorTop;
+            item.text->move(x, top);
+            x += item.text->width() + kItemGap;
+            continue;
+        }
+        FitToText(item.numerator);
+        FitToText(item.denominator);
+        const int w = std::max(item.numerator->width(), item.denominator->width());
+        item.numerator->move(x + (w - item.numerator->width()) / 2, line.numeratorTop);
+        item.denominator->move(x + (w - item.denominator->width()) / 2, line.denominatorTop);
+        item.rule->setGeometry(x, ruleY, w, 1);
+        x += w + kItemGap;
+    }
+
+    if (line.gapSymbol) {
+        const QLabel* host = line.gapHost;
+        const QFontMetrics fm(host->font());
+        const int gapStart = host->text().indexOf(kDensityGap);
+        const int lead = fm.horizontalAdvance(host->text().left(gapStart));
+        const int gap = fm.horizontalAdvance(kDensityGap);
+        line.gapSymbol->move(host->x() + lead + (gap - line.gapSymbol->width()) / 2, host->y());
+        line.gapSymbol->raise();
+    }
+}
+
+void frmFormulas::LayoutLines() {
+    for (Line& line : lines_) LayoutLine(line);
+}
+
+bool frmFormulas::event(QEvent* event) {
+    switch (event->type()) {
+        case QEvent::WindowActivate:
+            Form_Activate();
+            break;
+        // Placed before the first paint too, so that the window does not jump on activation.
+        case QEvent::Show:
+            if (!event->spontaneous()) Form_Activate();
+            LayoutLines();
+            break;
+        // A label's text set directly, while the window is visible, asks for this.
+        case QEvent::LayoutRequest:
+            LayoutLines();
+            break;
+        default:
+            break;
+    }
+    return QWidget::event(event);
+}
+
+void frmFormulas::Form_Activate() {
+    if (!mainWindow_) return;
+    move(mainWindow_->frameGeometry().topLeft() + QPoint(Px(kOffsetLeft), Px(kOffsetTop)));
+}
+
+void frmFormulas::cmdShowGraphics_Click() {
+    hide();
+    if (mainWindow_) {
+        mainWindow_->show();
+        mainWindow_->raise();
+        mainWindow_->activateWindow();
+    }
+    emit graphicsShown();
+}
+
+// The window is only ever hidden. A close by the user (the window has no border, but the
+// platform may still offer one) goes back to the diagram as "Show graphics" does; a close by
+// the program, as at the end of the run, just hides it.
+void frmFormulas::closeEvent(QCloseEvent* event) {
+    event->accept();
+    if (event->spontaneous()) cmdShowGraphics_Click();
+}
+
+}  // namespace vevi

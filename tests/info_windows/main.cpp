@@ -1,0 +1,9 @@
+#include <QApplication>
+
+#include "../test_main.h"
+#include "tests.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    return RunTests<TestFormulasWindow, TestAboutBox>(argc, argv);
+}

@@ -1,0 +1,323 @@
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QtTest>
+#include <algorithm>
+
+#include "comparison.h"
+#include "frm_formulas.h"
+#include "result_texts.h"
+#include "tests.h"
+#include "twips.h"
+
+using namespace vevi;
+
+namespace {
+
+using NamedTexts = QList<QPair<QString, QString>>;
+
+// What the start of a comparison writes into this window with the program's default inputs.
+NamedTexts DefaultTexts() {
+    ComparisonInputs inputs;
+    SharedValues shared;
+    const auto result = ComputeComparison(inputs, shared);
+    NamedTexts texts;
+    for (const LabelText& t : ComparisonLabelTexts(inputs, *result, shared)) {
+        if (t.window == TextWindow::Formulas)
+            texts.append({QString::fromStdString(t.name), QString::fromStdString(t.text)});
+    }
+    return texts;
+}
+
+void Fill(frmFormulas& window, const NamedTexts& texts) {
+    for (const auto& [name, text] : texts) window.SetLabelText(name, text);
+}
+
+// A density symbol drawn into the blanks of another text.
+bool IsGapSymbol(const QLabel* label) {
+    return label->text() == "p" &&
+           std::ranges::any_of(label->parentWidget()->findChildren<QLabel*>(), [&](QLabel* l) {
+               return l != label && l->geometry().contains(label->geometry());
+           });
+}
+
+// A fixed text, or a written label by name, whose top lies between top and bottom pixels.
+QLabel* Find(const frmFormulas& window, const QString& item, int top, int bottom) {
+    if (item.startsWith("lbl")) return window.Label(item);
+    QList<QLabel*> found;
+    for (QLabel* label : window.findChildren<QLabel*>()) {
+        if (label->objectName().isEmpty() && label->text() == item && !IsGapSymbol(label) &&
+            label->y() >= top && label->y() <= bottom)
+            found.append(label);
+    }
+    return found.size() == 1 ? found.front() : nullptr;
+}
+
+QFrame* RuleUnder(const frmFormulas& window, const QLabel* numerator) {
+    const int middle = numerator->geometry().center().x();
+    for (QFrame* frame : window.findChildren<QFrame*>(Qt::FindDirectChildrenOnly)) {
+        const QRect r = frame->geometry();
+        if (!qobject_cast<QLabel*>(frame) && r.top() > numerator->geometry().bottom() &&
+            r.top() - numerator->y() < 30 && r.left() <= middle && r.right() >= middle)
+            return frame;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+void TestFormulasWindow::windowAndButton() {
+    frmFormulas window(nullptr);
+    QVERIFY(window.isWindow());
+    QVERIFY(window.windowFlags() & Qt::FramelessWindowHint);
+    QCOMPARE(window.windowTitle(), "Formulas");
+    QCOMPARE(window.size(), QSize(Px(10110), Px(5025)));
+    QCOMPARE(window.minimumSize(), window.maximumSize());
+    auto* button = window.findChild<QPushButton*>("cmdShowGraphics");
+    QVERIFY(button);
+    QCOMPARE(button->text(), "Show graphics");
+    QCOMPARE(button->geometry(), TwipsRect(8265, 0, 1815, 375));
+
+    QCOMPARE(window.accessibleDescription(), "frmFormulas");
+    for (QWidget* w : window.findChildren<QWidget*>())
+        if (!w->objectName().isEmpty()) QCOMPARE(w->accessibleDescription(), w->objectName());
+}
+
+// Every label the comparison writes is there, takes the text exactly, and no other is named.
+void TestFormulasWindow::writtenLabels() {
+    frmFormulas window(nullptr);
+    QStringList written;
+    for (const auto& [name, text] : DefaultTexts()) {
+        QLabel* label = window.Label(name);
+        QVERIFY2(label, qPrintable(name));
+        window.SetLabelText(name, text);
+        QCOMPARE(label->text(), text);
+        written.append(name);
+    }
+    QStringList named;
+    for (QLabel* label : window.findChildren<QLabel*>())
+        if (!label->objectName().isEmpty()) named.append(label->objectName());
+    written.sort();
+    named.sort();
+    QCOMPARE(named, written);
+}
+
+// Lines left to right, between the tops of their first and last rows in twips; "a|b" is a
+// fraction of a over b.
+void TestFormulasWindow::formulaLines_data() {
+    QTest::addColumn<int>("top");
+    QTest::addColumn<int>("bottom");
+    QTest::addColumn<QStringList>("items");
+    const QString degrees = QStringLiteral(" (\u00B0F)");
+    const QString inlet = "460 + Inlet Temperature" + degrees;
+    const QString discharge = "460 + Discharge Temperature" + degrees;
+    QTest::newRow("titles") << 0 << 2580 << QStringList{"Draw Thru System", "Blow Thru System"};
+    QTest::newRow("draw inlet") << 150 << 435
+                                << QStringList{"CFMi  =  CFMd  x ", inlet + "|" + discharge,
+                                               "lblDrawThruCFMd",
+                                               "lblDrawThruInletTempR|lblDrawThruDischargeTempR_0",
+                                               "lblDrawThruInletCFM"};
+    QTest::newRow("draw density") << 1225 << 1470
+                                  << QStringList{
+                                         "p",
+                                         "(Air Density @ blower) = 1.32605 x ",
+                                         "Barometric Pressure|460 + Temperature @ Fan" + degrees,
+                                         "= 1.32605 x ",
+                                         "lblDrawThruBaroPress|lblDrawThruAirTemp",
+                                         "= ",
+                                         "lblDrawThruAirDensity"};
+    QTest::newRow("draw output") << 1735 << 1980
+                                 << QStringList{"MBH Output =",
+                                                "CFMb x    x Specific Heat x Min/Hr x "
+                                                "Temperature Rise|Btu/hr / MBH",
+                                                "=", "lblOutputMBHFormula|1000",
+                                                "lblDrawThruOutputMBH"};
+    QTest::newRow("blow discharge")
+        << 2745 << 3015
+        << QStringList{"CFMd  =  CFMi  x ", discharge + "|" + inlet, "lblBloThruCFMd",
+                       "lblBloThruDischargeTempR_0|lblBloThruInletTempR", "lblBloThruDischargeCFM"};
+    QTest::newRow("blow input") << 4800 << 4800
+                                << QStringList{"MBH Input = MBH Output / Burner Efficiency = ",
+                                               "lblBloThruInputMBHFormula", "lblBloThruInputMBH"};
+}
+
+void TestFormulasWindow::formulaLines() {
+    QFETCH(int, top);
+    QFETCH(int, bottom);
+    QFETCH(QStringList, items);
+    frmFormulas window(nullptr);
+    Fill(window, DefaultTexts());
+    const int slack = 4;  // pixels: the tops are approximate
+    int previousRight = -1;
+    for (const QString& item : items) {
+        const QStringList parts = item.split('|');
+        QLabel* label = Find(window, parts.front(), Px(top) - slack, Px(bottom) + slack);
+        QVERIFY2(label, qPrintable(parts.front()));
+        QVERIFY(label->y() >= Px(top) - slack && label->y() <= Px(bottom) + slack);
+        QRect column = label->geometry();
+        if (parts.size() == 2) {
+            QLabel* below = Find(window, parts.back(), Px(bottom) - slack, Px(bottom) + slack);
+            QVERIFY2(below, qPrintable(parts.back()));
+            QVERIFY(qAbs(label->y() - Px(top)) <= slack);
+            QVERIFY(qAbs(below->geometry().center().x() - label->geometry().center().x()) <= 1);
+            column |= below->geometry();
+        }
+        if (top != 0) QVERIFY2(column.left() > previousRight, qPrintable(item));
+        previousRight = column.right();
+    }
+}
+
+void TestFormulasWindow::fractionRuleSpansWiderText_data() {
+    QTest::addColumn<QString>("numerator");
+    QTest::addColumn<QString>("denominator");
+    QTest::addColumn<QString>("numeratorText");
+    QTest::addColumn<QString>("denominatorText");
+    QTest::newRow("wider numerator") << "lblDrawThruInletTempR"
+                                     << "lblDrawThruDischargeTempR_0"
+                                     << "460 + 1234567890"
+                                     << "460 + 1";
+    QTest::newRow("wider denominator") << "lblBloThruBaroPress"
+                                       << "lblBloThruAirTemp"
+                                       << "29.92"
+                                       << "460  +  -123456789";
+    QTest::newRow("over a fixed text") << "lblOutputMBHFormula"
+                                       << ""
+                                       << "1"
+                                       << "";
+}
+
+void TestFormulasWindow::fractionRuleSpansWiderText() {
+    QFETCH(QString, numerator);
+    QFETCH(QString, denominator);
+    QFETCH(QString, numeratorText);
+    QFETCH(QString, denominatorText);
+    frmFormulas window(nullptr);
+    window.SetLabelText(numerator, numeratorText);
+    window.SetLabelText(denominator, denominatorText);
+    QLabel* top = window.Label(numerator);
+    QFrame* rule = RuleUnder(window, top);
+    QVERIFY(rule);
+    QRect spanned = top->geometry();
+    if (QLabel* bottom = window.Label(denominator)) {
+        QVERIFY(rule->geometry().bottom() < bottom->y());
+        spanned |= bottom->geometry();
+    }
+    QVERIFY(rule->x() <= spanned.left() && rule->geometry().right() >= spanned.right());
+}
+
+void TestFormulasWindow::longerTextPushesLine() {
+    frmFormulas window(nullptr);
+    Fill(window, DefaultTexts());
+    QLabel* cfm = window.Label("lblDrawThruCFMd");
+    QLabel* fraction = window.Label("lblDrawThruInletTempR");
+    QLabel* result = window.Label("lblDrawThruInletCFM");
+    const int width = cfm->width();
+    const int fractionX = fraction->x();
+    const int resultX = result->x();
+
+    // The blanks at the end of "= 10000  x  " take room like any other character.
+    window.SetLabelText("lblDrawThruCFMd", "= 10000  x");
+    QVERIFY(cfm->width() < width);
+    window.SetLabelText("lblDrawThruCFMd", "= 1000000000  x  ");
+    QVERIFY(fraction->x() - fractionX >= cfm->width() - width - 1);
+    QVERIFY(result->x() - resultX >= cfm->width() - width - 1);
+
+    // A wider denominator widens its fraction and pushes the result along; shorter texts
+    // bring everything back.
+    window.SetLabelText("lblDrawThruDischargeTempR_0", "460 +  110.123456789");
+    QVERIFY(result->x() > window.Label("lblDrawThruDischargeTempR_0")->geometry().right());
+    Fill(window, DefaultTexts());
+    QCOMPARE(result->x(), resultX);
+}
+
+void TestFormulasWindow::nothingOverlaps_data() {
+    QTest::addColumn<NamedTexts>("texts");
+    QTest::addColumn<bool>("fitsWindow");
+    QTest::newRow("design texts") << NamedTexts{} << true;
+    QTest::newRow("default comparison") << DefaultTexts() << true;
+    NamedTexts longer;
+    for (const auto& [name, text] : DefaultTexts()) longer.append({name, text + "8888"});
+    QTest::newRow("longer texts") << longer << false;
+}
+
+void TestFormulasWindow::nothingOverlaps() {
+    QFETCH(NamedTexts, texts);
+    QFETCH(bool, fitsWindow);
+    frmFormulas window(nullptr);
+    Fill(window, texts);
+    const QRect button = window.findChild<QPushButton*>("cmdShowGraphics")->geometry();
+    const QList<QLabel*> labels = window.findChildren<QLabel*>();
+    for (QLabel* a : labels) {
+        if (IsGapSymbol(a)) continue;
+        const QString what = a->objectName() + " " + a->text();
+        QVERIFY2(!a->geometry().intersects(button), qPrintable(what));
+        if (fitsWindow) QVERIFY2(window.rect().contains(a->geometry()), qPrintable(what));
+        for (QLabel* b : labels) {
+            QVERIFY2(a == b || IsGapSymbol(b) || !a->geometry().intersects(b->geometry()),
+                     qPrintable(what + " / " + b->objectName() + " " + b->text()));
+        }
+    }
+}
+
+// The density symbols of the two output lines stand in the four blanks of their numerator.
+void TestFormulasWindow::densityInGap() {
+    frmFormulas window(nullptr);
+    const QList<QLabel*> labels = window.findChildren<QLabel*>();
+    int found = 0;
+    for (QLabel* host : labels) {
+        const int gap = host->text().indexOf("    ");
+        if (gap < 0) continue;
+        const QFontMetrics fm(host->font());
+        const int gapLeft = host->x() + fm.horizontalAdvance(host->text().left(gap));
+        const auto symbol = std::ranges::find_if(
+            labels, [&](QLabel* l) { return l->text() == "p" && l->y() == host->y(); });
+        QVERIFY(symbol != labels.end());
+        QVERIFY((*symbol)->x() >= gapLeft);
+        QVERIFY((*symbol)->geometry().right() < gapLeft + fm.horizontalAdvance("    "));
+        ++found;
+    }
+    QCOMPARE(found, 2);
+}
+
+void TestFormulasWindow::showGraphics() {
+    QWidget main;
+    frmFormulas window(&main);
+    QSignalSpy shown(&window, &frmFormulas::graphicsShown);
+    window.SetLabelText("lblDrawThruAirDensity", "0.0696 lbs./cu. ft.");
+    window.show();
+    QTest::mouseClick(window.findChild<QPushButton*>("cmdShowGraphics"), Qt::LeftButton);
+    QVERIFY(!window.isVisible());
+    QVERIFY(main.isVisible());
+    QCOMPARE(shown.count(), 1);
+
+    // Shown again, and closed by the program: only hidden, texts kept, no second signal.
+    window.show();
+    QVERIFY(window.close());
+    QVERIFY(!window.isVisible());
+    QCOMPARE(shown.count(), 1);
+    QCOMPARE(window.Label("lblDrawThruAirDensity")->text(), "0.0696 lbs./cu. ft.");
+}
+
+void TestFormulasWindow::followsMainWindowOnActivation() {
+    QWidget main;
+    main.setGeometry(100, 120, 700, 500);
+    main.show();
+    frmFormulas window(&main);
+    auto expected = [&] { return main.frameGeometry().topLeft() + QPoint(Px(70), Px(1960)); };
+    window.show();
+    QCOMPARE(window.pos(), expected());
+
+    // Moving the main window leaves the panel until it is activated again.
+    const QPoint before = window.pos();
+    main.move(260, 180);
+    QCOMPARE(window.pos(), before);
+    QEvent activate(QEvent::WindowActivate);
+    QCoreApplication::sendEvent(&window, &activate);
+    QCOMPARE(window.pos(), expected());
+
+    window.hide();
+    main.move(40, 60);
+    window.show();
+    QCOMPARE(window.pos(), expected());
+}
