@@ -10,9 +10,9 @@ namespace vevi {
 namespace {
 
 bool AllFinite(const ArrangementResult& r) {
-    for (double v : {r.Rise, r.DischargeTemp, r.FanTemp, r.AirDensity, r.InletCFM, r.DisCFM,
-                     r.SpaceCFM, r.OutputMBH, r.InputMBH, r.FormulaInputMBH, r.AirLoadMBH,
-                     r.NetMBH})
+    for (double v :
+         {r.Rise, r.DischargeTemp, r.FanTemp, r.AirDensity, r.InletCFM, r.DisCFM, r.SpaceCFM,
+          r.OutputMBH, r.InputMBH, r.FormulaInputMBH, r.AirLoadMBH, r.NetMBH})
         if (!std::isfinite(v)) return false;
     return true;
 }
@@ -27,21 +27,34 @@ void Finish(ArrangementResult& r) {
 template <class Inputs>
 auto& ComparisonInputs::TextOf(Inputs& self, Field field) {
     switch (field) {
-        case Field::Elevation: return self.Elevation;
-        case Field::OutdoorTemp: return self.OutdoorTemp;
-        case Field::IndoorTemp: return self.IndoorTemp;
-        case Field::BloThruFanCapacity: return self.BloThruFanCapacity;
-        case Field::BloThruDisTemp: return self.BloThruDisTemp;
-        case Field::BloThruTempRise: return self.BloThruTempRise;
-        case Field::DrawThruFanCapacity: return self.DrawThruFanCapacity;
-        case Field::DrawThruDisTemp: return self.DrawThruDisTemp;
-        case Field::DrawThruTempRise: return self.DrawThruTempRise;
+        case Field::Elevation:
+            return self.Elevation;
+        case Field::OutdoorTemp:
+            return self.OutdoorTemp;
+        case Field::IndoorTemp:
+            return self.IndoorTemp;
+        case Field::BloThruFanCapacity:
+            return self.BloThruFanCapacity;
+        case Field::BloThruDisTemp:
+            return self.BloThruDisTemp;
+        case Field::BloThruTempRise:
+            return self.BloThruTempRise;
+        case Field::DrawThruFanCapacity:
+            return self.DrawThruFanCapacity;
+        case Field::DrawThruDisTemp:
+            return self.DrawThruDisTemp;
+        case Field::DrawThruTempRise:
+            return self.DrawThruTempRise;
     }
     return self.Elevation;
 }
 
-std::string ComparisonInputs::FieldText(Field field) const { return TextOf(*this, field); }
-std::string& ComparisonInputs::Text(Field field) { return TextOf(*this, field); }
+std::string ComparisonInputs::FieldText(Field field) const {
+    return TextOf(*this, field);
+}
+std::string& ComparisonInputs::Text(Field field) {
+    return TextOf(*this, field);
+}
 
 std::optional<ComparisonResult> ComputeComparison(const ComparisonInputs& inputs,
                                                   SharedValues& shared) {

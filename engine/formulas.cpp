@@ -7,9 +7,9 @@
 namespace vevi {
 namespace {
 
-constexpr double kLapseRate = 0.0065;          // K per metre
+constexpr double kLapseRate = 0.0065;  // K per metre
 constexpr double kSeaLevelTemperatureK = 288.16;
-constexpr double kFeetPerMetre = 3.279;        // the factor the trade tables use
+constexpr double kFeetPerMetre = 3.279;  // the factor the trade tables use
 constexpr double kPressureExponent = 5.2561;
 
 // One arrangement's pair of limit fields.
@@ -27,7 +27,8 @@ double GoverningRise(const FieldReader& f, LimitFields limits) {
     const double rise = f.FieldNumber(limits.rise);
     const double dis = f.FieldNumber(limits.discharge);
     const double out = f.FieldNumber(Field::OutdoorTemp);
-    if (dis < out + rise) return f.FieldNumber(limits.discharge) - f.FieldNumber(Field::OutdoorTemp);
+    if (dis < out + rise)
+        return f.FieldNumber(limits.discharge) - f.FieldNumber(Field::OutdoorTemp);
     return f.FieldNumber(limits.rise);
 }
 
@@ -40,7 +41,9 @@ double Discharge(const FieldReader& f, LimitFields limits, double governingRise)
 
 }  // namespace
 
-double FieldReader::FieldNumber(Field field) const { return LeadingNumber(FieldText(field)); }
+double FieldReader::FieldNumber(Field field) const {
+    return LeadingNumber(FieldText(field));
+}
 
 double BaroPressureFromElevation(double elevationFeet) {
     const double k = kLapseRate / kSeaLevelTemperatureK;

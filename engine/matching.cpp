@@ -64,14 +64,21 @@ std::optional<MatchedCapacities> MatchCapacities(MatchKind kind, double desired,
     switch (kind) {
         case MatchKind::Input:
             return MatchFanCapacityToOutput(kBurnerEfficiency * desired, f, shared);
-        case MatchKind::Output: return MatchFanCapacityToOutput(desired, f, shared);
-        case MatchKind::Net: return MatchNet(desired, f, shared);
-        case MatchKind::Airflow: return Finite({desired, desired});
+        case MatchKind::Output:
+            return MatchFanCapacityToOutput(desired, f, shared);
+        case MatchKind::Net:
+            return MatchNet(desired, f, shared);
+        case MatchKind::Airflow:
+            return Finite({desired, desired});
     }
     return std::nullopt;
 }
 
-std::string BloThruCapacityText(double cfm) { return FormatNumber(cfm, "####0"); }
-std::string DrawThruCapacityText(double cfm) { return FormatNumber(cfm, "#####0"); }
+std::string BloThruCapacityText(double cfm) {
+    return FormatNumber(cfm, "####0");
+}
+std::string DrawThruCapacityText(double cfm) {
+    return FormatNumber(cfm, "#####0");
+}
 
 }  // namespace vevi

@@ -12,8 +12,12 @@ constexpr int kSignificantDigits = 15;
 // Exponents beyond this are far outside the double range; clamping keeps the text short.
 constexpr long kExponentClamp = 100000;
 
-bool IsIgnored(char c) { return c == ' ' || c == '\t' || c == '\n'; }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsIgnored(char c) {
+    return c == ' ' || c == '\t' || c == '\n';
+}
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // Walks the text, skipping the characters the reading rule ignores.
 class Cursor {
@@ -41,9 +45,12 @@ double ReadRadix(Cursor& c, int radix) {
     for (;;) {
         const char ch = c.Peek();
         int digit = -1;
-        if (IsDigit(ch)) digit = ch - '0';
-        else if (ch >= 'a' && ch <= 'f') digit = ch - 'a' + 10;
-        else if (ch >= 'A' && ch <= 'F') digit = ch - 'A' + 10;
+        if (IsDigit(ch))
+            digit = ch - '0';
+        else if (ch >= 'a' && ch <= 'f')
+            digit = ch - 'a' + 10;
+        else if (ch >= 'A' && ch <= 'F')
+            digit = ch - 'A' + 10;
         if (digit < 0 || digit >= radix) break;
         value = value * radix + digit;
         c.Next();
@@ -195,8 +202,10 @@ double LeadingNumber(std::string_view text) {
                     ++intDigits;
                 }
             } else if (!found) {
-                if (ch == '0') ++fracZeros;
-                else found = true;
+                if (ch == '0')
+                    ++fracZeros;
+                else
+                    found = true;
             }
         }
         if (!found) return negative ? -0.0 : 0.0;
@@ -208,8 +217,7 @@ double LeadingNumber(std::string_view text) {
     canonical += 'e';
     canonical += std::to_string(exponent);
     double value = 0;
-    const auto res =
-        std::from_chars(canonical.data(), canonical.data() + canonical.size(), value);
+    const auto res = std::from_chars(canonical.data(), canonical.data() + canonical.size(), value);
     if (res.ec == std::errc::result_out_of_range) {
         value = firstSignificant + exponent > 0 ? std::numeric_limits<double>::infinity() : 0.0;
     }
@@ -262,8 +270,10 @@ std::string FormatNumber(double value, std::string_view pattern) {
     std::string fraction(static_cast<size_t>(decimals), '0');
     for (int i = 0; i < static_cast<int>(kept.size()); ++i) {
         const int place = i - pointPos;  // <0: integer part; >=0: fraction index
-        if (place < 0) integerDigits.push_back(kept[static_cast<size_t>(i)]);
-        else if (place < decimals) fraction[static_cast<size_t>(place)] = kept[static_cast<size_t>(i)];
+        if (place < 0)
+            integerDigits.push_back(kept[static_cast<size_t>(i)]);
+        else if (place < decimals)
+            fraction[static_cast<size_t>(place)] = kept[static_cast<size_t>(i)];
     }
     if (pointPos > static_cast<int>(kept.size()) && !kept.empty())
         integerDigits.append(static_cast<size_t>(pointPos - static_cast<int>(kept.size())), '0');

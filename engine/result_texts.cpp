@@ -40,7 +40,9 @@ MainTexts AddMainLabels(std::vector<LabelText>& out, const std::string& prefix,
     return shown;
 }
 
-std::string Density(double density) { return FormatNumber(density, kDensity); }
+std::string Density(double density) {
+    return FormatNumber(density, kDensity);
+}
 std::string OutputFormulaTail(double density, double rise) {
     return " x " + Density(density) + " x 0.24 x 60 x" + SignedNumberText(rise);
 }
@@ -86,8 +88,7 @@ std::vector<LabelText> ComparisonLabelTexts(const ComparisonInputs& in,
         formula("lblDrawThruOutputMBH", " = " + output + " MBH");
         formula("lblDrawThruInputMBHFormula", output + " / 0.92 = ");
         formula("lblDrawThruInputMBH",
-                FormatNumber(LeadingNumber(shown.output) / kBurnerEfficiency, kWholeMbh) +
-                    " MBH");
+                FormatNumber(LeadingNumber(shown.output) / kBurnerEfficiency, kWholeMbh) + " MBH");
     }
     {
         const MainTexts shown = AddMainLabels(texts, "lblBloThru", result.BloThru, in);
@@ -115,8 +116,7 @@ std::vector<LabelText> ComparisonLabelTexts(const ComparisonInputs& in,
                 shown.inletCfm + OutputFormulaTail(density, shared.BloThruRise));
         formula("lblBloThruOutputMBH", " = " + FormatNumber(output, kWholeMbh) + " MBH");
         formula("lblBloThruInputMBHFormula", FormatNumber(output, kWholeMbh) + " / 0.92 = ");
-        formula("lblBloThruInputMBH",
-                FormatNumber(output / kBurnerEfficiency, kWholeMbh) + " MBH");
+        formula("lblBloThruInputMBH", FormatNumber(output / kBurnerEfficiency, kWholeMbh) + " MBH");
     }
     return texts;
 }

@@ -7,7 +7,9 @@ namespace vevi {
 QFont MakeFont(FontFace face, double points, bool bold, bool italic, bool underline) {
     QStringList families;
     switch (face) {
-        case FontFace::Arial: families = {"Arial", "Liberation Sans", "DejaVu Sans"}; break;
+        case FontFace::Arial:
+            families = {"Arial", "Liberation Sans", "DejaVu Sans"};
+            break;
         case FontFace::MsSansSerif:
         case FontFace::System:
             families = {"MS Sans Serif", "Liberation Sans", "DejaVu Sans"};

@@ -1,8 +1,8 @@
 #include "settings_store.h"
 
 #include <QSettings>
-#include <memory>
 #include <cmath>
+#include <memory>
 #include <string>
 
 #include "number_text.h"
@@ -13,7 +13,9 @@ namespace {
 constexpr auto kApplication = "RODOVID";
 constexpr auto kSection = "Last";
 
-QString Key(const QString& key) { return QString(kSection) + "/" + key; }
+QString Key(const QString& key) {
+    return QString(kSection) + "/" + key;
+}
 
 }  // namespace
 
@@ -51,6 +53,8 @@ bool SettingsStore::ReadFlag(const QString& key, bool defaultValue) const {
     return defaultValue;
 }
 
-void SettingsStore::WriteFlag(const QString& key, bool value) { Write(key, FlagText(value)); }
+void SettingsStore::WriteFlag(const QString& key, bool value) {
+    Write(key, FlagText(value));
+}
 
 }  // namespace vevi

@@ -10,9 +10,15 @@ namespace vevi {
 
 inline constexpr double kTwipsPerPixel = 15.0;
 
-inline int Px(double twips) { return static_cast<int>(std::lround(twips / kTwipsPerPixel)); }
-inline double PxF(double twips) { return twips / kTwipsPerPixel; }
-inline double ToTwips(int pixels) { return pixels * kTwipsPerPixel; }
+inline int Px(double twips) {
+    return static_cast<int>(std::lround(twips / kTwipsPerPixel));
+}
+inline double PxF(double twips) {
+    return twips / kTwipsPerPixel;
+}
+inline double ToTwips(int pixels) {
+    return pixels * kTwipsPerPixel;
+}
 
 // Left, top, width and height in twips.
 inline QRect TwipsRect(double left, double top, double width, double height) {

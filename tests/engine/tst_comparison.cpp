@@ -11,11 +11,10 @@ using namespace vevi;
 namespace {
 
 void CheckNear(double actual, double expected, double tolerance, const char* what) {
-    QVERIFY2(Near(actual, expected, tolerance),
-             qPrintable(QStringLiteral("%1: %2, expected %3")
-                            .arg(what)
-                            .arg(actual, 0, 'g', 12)
-                            .arg(expected, 0, 'g', 12)));
+    QVERIFY2(Near(actual, expected, tolerance), qPrintable(QStringLiteral("%1: %2, expected %3")
+                                                               .arg(what)
+                                                               .arg(actual, 0, 'g', 12)
+                                                               .arg(expected, 0, 'g', 12)));
 }
 
 ComparisonResult Run(const ComparisonInputs& in, SharedValues& s) {
@@ -75,10 +74,10 @@ void TestComparison::defaults() {
 
 void TestComparison::elevation5000() {
     SharedValues s;
-    const auto r = Run(Inputs({{Field::Elevation, "5000"},
-                               {Field::OutdoorTemp, "-10"},
-                               {Field::IndoorTemp, "70"}}),
-                       s);
+    const auto r = Run(
+        Inputs(
+            {{Field::Elevation, "5000"}, {Field::OutdoorTemp, "-10"}, {Field::IndoorTemp, "70"}}),
+        s);
     CheckNear(r.BaroPress, 24.8922, 0.00005, "pressure");
     QCOMPARE(r.BloThru.Rise, 160.0);
     QCOMPARE(r.BloThru.DischargeTemp, 150.0);
@@ -94,9 +93,15 @@ void TestComparison::edgeCases_data() {
     QTest::addColumn<QString>("indoor");
     QTest::addColumn<QString>("outdoor");
     QTest::addColumn<QString>("fan");
-    QTest::newRow("indoor equals outdoor") << "40" << "40" << "10000";
-    QTest::newRow("indoor below outdoor") << "30" << "50" << "10000";
-    QTest::newRow("fan capacity 0") << "65" << "0" << "0";
+    QTest::newRow("indoor equals outdoor") << "40"
+                                           << "40"
+                                           << "10000";
+    QTest::newRow("indoor below outdoor") << "30"
+                                          << "50"
+                                          << "10000";
+    QTest::newRow("fan capacity 0") << "65"
+                                    << "0"
+                                    << "0";
 }
 
 void TestComparison::edgeCases() {
@@ -130,12 +135,11 @@ void TestComparison::edgeCases() {
 void TestComparison::fanCapacityNotPlain() {
     // The leading number is used throughout: "12,000" computes as 12.
     SharedValues s1, s2;
-    const auto a = Run(Inputs({{Field::BloThruFanCapacity, "12,000"},
-                               {Field::DrawThruFanCapacity, "8000 cfm"}}),
-                       s1);
-    const auto b = Run(Inputs({{Field::BloThruFanCapacity, "12"},
-                               {Field::DrawThruFanCapacity, "8000"}}),
-                       s2);
+    const auto a = Run(
+        Inputs({{Field::BloThruFanCapacity, "12,000"}, {Field::DrawThruFanCapacity, "8000 cfm"}}),
+        s1);
+    const auto b =
+        Run(Inputs({{Field::BloThruFanCapacity, "12"}, {Field::DrawThruFanCapacity, "8000"}}), s2);
     QCOMPARE(a.BloThru.OutputMBH, b.BloThru.OutputMBH);
     QCOMPARE(a.BloThru.AirLoadMBH, b.BloThru.AirLoadMBH);
     QCOMPARE(a.DrawThru.InletCFM, b.DrawThru.InletCFM);
@@ -145,11 +149,16 @@ void TestComparison::fanCapacityNotPlain() {
 void TestComparison::failureLeavesSharedValues_data() {
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("text");
-    QTest::newRow("no atmosphere") << "elevation" << "145366";
-    QTest::newRow("overflow up") << "elevation" << "1e999";
-    QTest::newRow("overflow down") << "elevation" << "-1e300";
-    QTest::newRow("huge fan capacity") << "fan" << "1e999";
-    QTest::newRow("huge limit") << "limit" << "-1e999";
+    QTest::newRow("no atmosphere") << "elevation"
+                                   << "145366";
+    QTest::newRow("overflow up") << "elevation"
+                                 << "1e999";
+    QTest::newRow("overflow down") << "elevation"
+                                   << "-1e300";
+    QTest::newRow("huge fan capacity") << "fan"
+                                       << "1e999";
+    QTest::newRow("huge limit") << "limit"
+                                << "-1e999";
 }
 
 void TestComparison::failureLeavesSharedValues() {
@@ -173,16 +182,26 @@ void TestComparison::labelTextsDefaults() {
     const auto texts = ComparisonLabelTexts(in, Run(in, s), s);
     const auto main = TextsOf(texts, TextWindow::Main);
     const std::map<std::string, std::string> expectedMain = {
-        {"lblDrawThruInletCFM", "8,070"},     {"lblDrawThruDisCFM", "10,000"},
-        {"lblDrawThruSpaceCFM", "9,211"},     {"lblDrawThruBTUOut", "1103"},
-        {"lblDrawThruBTUIn", "1199"},         {"lblDrawThruBTUAirLoad", "652"},
-        {"lblDrawThruBTUNet", "451"},         {"lblDrawThruInletTemp", "@ 0\u00B0F"},
-        {"lblDrawThruDisTemp", "@  110\u00B0F"}, {"lblDrawThruSpaceTemp", "@ 65\u00B0F"},
-        {"lblBloThruInletCFM", "10,000"},     {"lblBloThruDisCFM", "13,478"},
-        {"lblBloThruSpaceCFM", "11,413"},     {"lblBloThruBTUOut", "1987"},
-        {"lblBloThruBTUIn", "2160"},          {"lblBloThruBTUAirLoad", "807"},
-        {"lblBloThruBTUNet", "1180"},         {"lblBloThruInletTemp", "@ 0\u00B0F"},
-        {"lblBloThruDisTemp", "@  160\u00B0F"}, {"lblBloThruSpaceTemp", "@ 65\u00B0F"},
+        {"lblDrawThruInletCFM", "8,070"},
+        {"lblDrawThruDisCFM", "10,000"},
+        {"lblDrawThruSpaceCFM", "9,211"},
+        {"lblDrawThruBTUOut", "1103"},
+        {"lblDrawThruBTUIn", "1199"},
+        {"lblDrawThruBTUAirLoad", "652"},
+        {"lblDrawThruBTUNet", "451"},
+        {"lblDrawThruInletTemp", "@ 0\u00B0F"},
+        {"lblDrawThruDisTemp", "@  110\u00B0F"},
+        {"lblDrawThruSpaceTemp", "@ 65\u00B0F"},
+        {"lblBloThruInletCFM", "10,000"},
+        {"lblBloThruDisCFM", "13,478"},
+        {"lblBloThruSpaceCFM", "11,413"},
+        {"lblBloThruBTUOut", "1987"},
+        {"lblBloThruBTUIn", "2160"},
+        {"lblBloThruBTUAirLoad", "807"},
+        {"lblBloThruBTUNet", "1180"},
+        {"lblBloThruInletTemp", "@ 0\u00B0F"},
+        {"lblBloThruDisTemp", "@  160\u00B0F"},
+        {"lblBloThruSpaceTemp", "@ 65\u00B0F"},
     };
     QCOMPARE(main, expectedMain);
 

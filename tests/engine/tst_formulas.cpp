@@ -65,12 +65,24 @@ void TestFormulas::riseAndDischarge_data() {
     QTest::addColumn<QString>("maxRise");
     QTest::addColumn<double>("rise");
     QTest::addColumn<double>("discharge");
-    QTest::newRow("equal takes the rise") << "0" << "160" << "160" << 160.0 << 160.0;
-    QTest::newRow("rise governs") << "0" << "140" << "110" << 110.0 << 110.0;
-    QTest::newRow("discharge governs") << "40" << "160" << "160" << 120.0 << 160.0;
-    QTest::newRow("negative rise") << "100" << "80" << "50" << -20.0 << 80.0;
-    QTest::newRow("text counts as 0") << "abc" << "x" << "50" << 0.0 << 0.0;
-    QTest::newRow("leading numbers") << "10 F" << "90F" << "100 deg" << 80.0 << 90.0;
+    QTest::newRow("equal takes the rise") << "0"
+                                          << "160"
+                                          << "160" << 160.0 << 160.0;
+    QTest::newRow("rise governs") << "0"
+                                  << "140"
+                                  << "110" << 110.0 << 110.0;
+    QTest::newRow("discharge governs") << "40"
+                                       << "160"
+                                       << "160" << 120.0 << 160.0;
+    QTest::newRow("negative rise") << "100"
+                                   << "80"
+                                   << "50" << -20.0 << 80.0;
+    QTest::newRow("text counts as 0") << "abc"
+                                      << "x"
+                                      << "50" << 0.0 << 0.0;
+    QTest::newRow("leading numbers") << "10 F"
+                                     << "90F"
+                                     << "100 deg" << 80.0 << 90.0;
 }
 
 void TestFormulas::riseAndDischarge() {

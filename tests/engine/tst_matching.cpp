@@ -49,10 +49,14 @@ void TestMatching::capacities_data() {
     QTest::addColumn<double>("desired");
     QTest::addColumn<QString>("bloThru");
     QTest::addColumn<QString>("drawThru");
-    QTest::newRow("output 1000") << int(MatchKind::Output) << 1000.0 << "8051" << "9802";
-    QTest::newRow("input 1000") << int(MatchKind::Input) << 1000.0 << "7407" << "9018";
-    QTest::newRow("net 500") << int(MatchKind::Net) << 500.0 << "11502" << "14003";
-    QTest::newRow("airflow") << int(MatchKind::Airflow) << 12345.6 << "12346" << "12346";
+    QTest::newRow("output 1000") << int(MatchKind::Output) << 1000.0 << "8051"
+                                 << "9802";
+    QTest::newRow("input 1000") << int(MatchKind::Input) << 1000.0 << "7407"
+                                << "9018";
+    QTest::newRow("net 500") << int(MatchKind::Net) << 500.0 << "11502"
+                             << "14003";
+    QTest::newRow("airflow") << int(MatchKind::Airflow) << 12345.6 << "12346"
+                             << "12346";
 }
 
 void TestMatching::capacities() {
@@ -94,9 +98,12 @@ void TestMatching::zeroDivisor_data() {
     QTest::addColumn<int>("kind");
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("text");
-    QTest::newRow("output, zero rise") << int(MatchKind::Output) << "rise" << "0";
-    QTest::newRow("input, zero rise") << int(MatchKind::Input) << "rise" << "0";
-    QTest::newRow("net, discharge at indoor") << int(MatchKind::Net) << "discharge" << "65";
+    QTest::newRow("output, zero rise") << int(MatchKind::Output) << "rise"
+                                       << "0";
+    QTest::newRow("input, zero rise") << int(MatchKind::Input) << "rise"
+                                      << "0";
+    QTest::newRow("net, discharge at indoor") << int(MatchKind::Net) << "discharge"
+                                              << "65";
 }
 
 void TestMatching::zeroDivisor() {

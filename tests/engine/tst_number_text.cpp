@@ -68,19 +68,30 @@ void TestNumberText::plainAndSignedText_data() {
     QTest::addColumn<double>("value");
     QTest::addColumn<QString>("plain");
     QTest::addColumn<QString>("sign");
-    QTest::newRow("whole") << 110.0 << "110" << " 110";
-    QTest::newRow("fraction") << 65.5 << "65.5" << " 65.5";
-    QTest::newRow("below one") << 0.5 << "0.5" << " 0.5";
-    QTest::newRow("zero") << 0.0 << "0" << " 0";
-    QTest::newRow("negative zero") << -0.0 << "0" << " 0";
-    QTest::newRow("negative") << -20.0 << "-20" << "-20";
-    QTest::newRow("negative fraction") << -0.25 << "-0.25" << "-0.25";
-    QTest::newRow("15 digits") << 1.0 / 3.0 << "0.333333333333333" << " 0.333333333333333";
-    QTest::newRow("binary noise dropped") << 0.1 + 0.2 << "0.3" << " 0.3";
-    QTest::newRow("large") << 123456789012345.0 << "123456789012345" << " 123456789012345";
+    QTest::newRow("whole") << 110.0 << "110"
+                           << " 110";
+    QTest::newRow("fraction") << 65.5 << "65.5"
+                              << " 65.5";
+    QTest::newRow("below one") << 0.5 << "0.5"
+                               << " 0.5";
+    QTest::newRow("zero") << 0.0 << "0"
+                          << " 0";
+    QTest::newRow("negative zero") << -0.0 << "0"
+                                   << " 0";
+    QTest::newRow("negative") << -20.0 << "-20"
+                              << "-20";
+    QTest::newRow("negative fraction") << -0.25 << "-0.25"
+                                       << "-0.25";
+    QTest::newRow("15 digits") << 1.0 / 3.0 << "0.333333333333333"
+                               << " 0.333333333333333";
+    QTest::newRow("binary noise dropped") << 0.1 + 0.2 << "0.3"
+                                          << " 0.3";
+    QTest::newRow("large") << 123456789012345.0 << "123456789012345"
+                           << " 123456789012345";
     QTest::newRow("larger than 15 digits") << 1e17 << "100000000000000000"
                                            << " 100000000000000000";
-    QTest::newRow("small") << 0.000125 << "0.000125" << " 0.000125";
+    QTest::newRow("small") << 0.000125 << "0.000125"
+                           << " 0.000125";
 }
 
 void TestNumberText::plainAndSignedText() {
@@ -96,30 +107,54 @@ void TestNumberText::formatNumber_data() {
     QTest::addColumn<double>("value");
     QTest::addColumn<QString>("pattern");
     QTest::addColumn<QString>("text");
-    QTest::newRow("whole") << 1102.56 << "###0" << "1103";
-    QTest::newRow("binary half up") << 1102.5 << "###0" << "1103";
-    QTest::newRow("half away from zero negative") << -2.5 << "###0" << "-3";
-    QTest::newRow("below half") << 1102.4999 << "###0" << "1102";
-    QTest::newRow("tiny negative is not -0") << -0.229 << "###0" << "0";
-    QTest::newRow("negative zero") << -0.0 << "###0" << "0";
-    QTest::newRow("grouping") << 10000.0 << "###,##0" << "10,000";
-    QTest::newRow("grouping rounds") << 8070.18 << "###,##0" << "8,070";
-    QTest::newRow("grouping millions") << 1234567.0 << "###,##0" << "1,234,567";
-    QTest::newRow("grouping negative") << -13478.26 << "##,###,##0" << "-13,478";
-    QTest::newRow("grouping small") << 999.5 << "###,##0" << "1,000";
-    QTest::newRow("grouping zero") << 0.0 << "##,###,##0" << "0";
-    QTest::newRow("two decimals") << 29.92 << "##.00" << "29.92";
-    QTest::newRow("no leading zero") << 0.07 << "##.00" << ".07";
-    QTest::newRow("leading zero") << 0.07 << "#0.00" << "0.07";
-    QTest::newRow("2.675 rounds up") << 2.675 << "#0.00" << "2.68";
-    QTest::newRow("carry into integer") << 9.999 << "#0.00" << "10.00";
-    QTest::newRow("four decimals") << 0.0696060 << "0.0000" << "0.0696";
-    QTest::newRow("four decimals up") << 0.0862509 << "0.0000" << "0.0863";
-    QTest::newRow("four decimals negative tiny") << -0.00001 << "0.0000" << "0.0000";
-    QTest::newRow("capacity") << 8051.4 << "####0" << "8051";
-    QTest::newRow("capacity draw") << 9801.5 << "#####0" << "9802";
-    QTest::newRow("large") << 1e17 << "###0" << "100000000000000000";
-    QTest::newRow("pressure") << 24.8922 << "#0.00" << "24.89";
+    QTest::newRow("whole") << 1102.56 << "###0"
+                           << "1103";
+    QTest::newRow("binary half up") << 1102.5 << "###0"
+                                    << "1103";
+    QTest::newRow("half away from zero negative") << -2.5 << "###0"
+                                                  << "-3";
+    QTest::newRow("below half") << 1102.4999 << "###0"
+                                << "1102";
+    QTest::newRow("tiny negative is not -0") << -0.229 << "###0"
+                                             << "0";
+    QTest::newRow("negative zero") << -0.0 << "###0"
+                                   << "0";
+    QTest::newRow("grouping") << 10000.0 << "###,##0"
+                              << "10,000";
+    QTest::newRow("grouping rounds") << 8070.18 << "###,##0"
+                                     << "8,070";
+    QTest::newRow("grouping millions") << 1234567.0 << "###,##0"
+                                       << "1,234,567";
+    QTest::newRow("grouping negative") << -13478.26 << "##,###,##0"
+                                       << "-13,478";
+    QTest::newRow("grouping small") << 999.5 << "###,##0"
+                                    << "1,000";
+    QTest::newRow("grouping zero") << 0.0 << "##,###,##0"
+                                   << "0";
+    QTest::newRow("two decimals") << 29.92 << "##.00"
+                                  << "29.92";
+    QTest::newRow("no leading zero") << 0.07 << "##.00"
+                                     << ".07";
+    QTest::newRow("leading zero") << 0.07 << "#0.00"
+                                  << "0.07";
+    QTest::newRow("2.675 rounds up") << 2.675 << "#0.00"
+                                     << "2.68";
+    QTest::newRow("carry into integer") << 9.999 << "#0.00"
+                                        << "10.00";
+    QTest::newRow("four decimals") << 0.0696060 << "0.0000"
+                                   << "0.0696";
+    QTest::newRow("four decimals up") << 0.0862509 << "0.0000"
+                                      << "0.0863";
+    QTest::newRow("four decimals negative tiny") << -0.00001 << "0.0000"
+                                                 << "0.0000";
+    QTest::newRow("capacity") << 8051.4 << "####0"
+                              << "8051";
+    QTest::newRow("capacity draw") << 9801.5 << "#####0"
+                                   << "9802";
+    QTest::newRow("large") << 1e17 << "###0"
+                           << "100000000000000000";
+    QTest::newRow("pressure") << 24.8922 << "#0.00"
+                              << "24.89";
 }
 
 void TestNumberText::formatNumber() {

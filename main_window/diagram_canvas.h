@@ -1,0 +1,65 @@
+// The diagram's lines, rectangles and pictures: named items drawn behind the controls.
+#pragma once
+
+#include <QColor>
+#include <QHash>
+#include <QLineF>
+#include <QRectF>
+#include <QString>
+#include <QWidget>
+#include <memory>
+#include <vector>
+
+class QSvgRenderer;
+
+namespace vevi {
+
+class DiagramCanvas : public QWidget {
+    Q_OBJECT
+public:
+    explicit DiagramCanvas(QWidget* parent);
+    ~DiagramCanvas() override;
+
+    // Geometry in twips, as the layout gives it.
+    void AddLine(const QString& name, double x1, double y1, double x2, double y2,
+                 bool visible = true);
+    void AddRect(const QString& name, double left, double top, double width, double height,
+                 QColor fill = QColor(), bool visible = true);
+    void AddEllipse(const QString& name, double left, double top, double width, double height,
+                    QColor fill = QColor(), bool visible = true);
+    void AddPicture(const QString& name, const QString& resource, double left, double top,
+                    double width, double height, bool visible = true);
+
+    bool Has(const QString& name) const { return index_.contains(name); }
+    bool IsVisible(const QString& name) const;
+    // Repaints only the item's own area.
+    void SetVisible(const QString& name, bool visible);
+    QRectF Geometry(const QString& name) const;  // twips
+    void SetGeometry(const QString& name, const QRectF& twips);
+    QLineF Line(const QString& name) const;  // twips
+    QStringList Names() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    enum class Kind { Line, Rect, Ellipse, Picture };
+    struct Item {
+        QString name;
+        Kind kind;
+        QRectF twips;  // for a line: from the top-left corner (x1, y1) to (x2, y2)
+        QColor fill;
+        bool visible;
+        QSvgRenderer* picture = nullptr;
+    };
+    void Add(Item item);
+    Item& At(const QString& name);
+    const Item& At(const QString& name) const;
+    QRect PixelBounds(const Item& item) const;
+
+    std::vector<Item> items_;
+    QHash<QString, size_t> index_;
+    QHash<QString, QSvgRenderer*> renderers_;
+};
+
+}  // namespace vevi

@@ -1,0 +1,96 @@
+// The main window's test classes.
+#pragma once
+
+#include <QObject>
+
+#include "temp_settings.h"
+
+class TestLayout : public QObject {
+    Q_OBJECT
+    TempSettings settings_;
+private slots:
+    void init() { settings_.Clear(); }
+    void windowAndClientArea();
+    void controlsAtStart_data();
+    void controlsAtStart();
+    void geometryInTwips_data();
+    void geometryInTwips();
+    void diagramAtStart();
+    void menuTree_data();
+    void menuTree();
+    void accessibility();
+    void startUpSettings_data();
+    void startUpSettings();
+    void exitWritesSettingsOnce_data();
+    void exitWritesSettingsOnce();
+    void savedTexts_data();
+    void savedTexts();
+    void aboutBox();
+    void focusReturnsToSelectCity();
+};
+
+class TestResults : public QObject {
+    Q_OBJECT
+    TempSettings settings_;
+private slots:
+    void init() { settings_.Clear(); }
+    void startWritesEveryLabel();
+    void startWritesFormulas();
+    void startState();
+    void flames_data();
+    void flames();
+    void viewsAfterStart_data();
+    void viewsAfterStart();
+    void switchingViews();
+    void stopRestores();
+    void limitBoxesShowWholeValues();
+    void wheels();
+    void timerRepaintsOnlyWheels();
+    void formulasWindow();
+};
+
+class TestInputs : public QObject {
+    Q_OBJECT
+    TempSettings settings_;
+private slots:
+    void init() { settings_.Clear(); }
+    void enterOutOfRange();
+    void bounds_data();
+    void bounds();
+    void emptiedIndoorRejectedAgain();
+    void oneWarningPerLeave();
+    void otherWindowIsNoLeave();
+    void clickOnGoAfterRefusedLeave();
+    void longestText_data();
+    void longestText();
+    void selectionOnFocus_data();
+    void selectionOnFocus();
+    void entryChain_data();
+    void entryChain();
+    void arrows_data();
+    void arrows();
+    void tabOnButtons();
+    void changeStopsDisplay_data();
+    void changeStopsDisplay();
+    void elevationRefusedAtStart_data();
+    void elevationRefusedAtStart();
+    void matching_data();
+    void matching();
+    void matchingAnswersThatChangeNothing_data();
+    void matchingAnswersThatChangeNothing();
+    void matchingZeroDivisor();
+    void matchingTooLong();
+};
+
+class TestPrinting : public QObject {
+    Q_OBJECT
+    TempSettings settings_;
+private slots:
+    void init() { settings_.Clear(); }
+    void printsToPdf_data();
+    void printsToPdf();
+    void cancelRestores_data();
+    void cancelRestores();
+    void formulasNeverShown();
+    void disabledWhenStopped();
+};

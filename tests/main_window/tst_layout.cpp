@@ -1,0 +1,346 @@
+#include <QMenuBar>
+
+#include "fixture.h"
+#include "frm_about.h"
+#include "frm_cities.h"
+#include "frm_formulas.h"
+#include "main_layout.h"
+#include "tests.h"
+
+using namespace vevi;
+
+void TestLayout::windowAndClientArea() {
+    Fixture f(settings_);
+    QCOMPARE(f.w->windowTitle(), QString("Vevi Razo ro. Vozo Veri Vevirazedo"));
+    QCOMPARE(f.w->centralWidget()->size(), QSize(Px(10215), Px(6765)));
+    // A fixed border: the window cannot be made larger or smaller.
+    QCOMPARE(f.w->minimumSize(), f.w->maximumSize());
+}
+
+void TestLayout::controlsAtStart_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("visible");
+    const char* deg = "\u00B0";
+    auto row = [](const char* name, const QString& text, bool visible) {
+        QTest::newRow(name) << QString(name) << text << visible;
+    };
+    row("txtIndoorTemp", "65", true);
+    row("txtOutdoorTemp", "0", true);
+    row("txtBaroPress", "0", true);
+    row("txtDrawThruDisTemp", "140", true);
+    row("txtBloThruDisTemp", "160", true);
+    row("txtDrawThruTempRise", "110", true);
+    row("txtBloThruTempRise", "160", true);
+    row("txtDrawThruFanCapacity", "10000", true);
+    row("txtBloThruFanCapacity", "10000", true);
+    row("cmdSelectCity", "Select a City", true);
+    row("cmdGo", "Fire 'em up!", true);
+    row("cmdShowFormulas", "Show formulae", false);
+    row("Label2", "Indoor Temperature", true);
+    row("Label5", QString("%1F").arg(deg), true);
+    row("Label36", "Elevation", true);
+    row("Label35", "Ft.", true);
+    row("Label18", QString("Max. Discharge Temperature (%1F)").arg(deg), true);
+    row("Label15", QString("Max. Temperature Rise (%1F)").arg(deg), true);
+    row("Label3", "Blower Capacity (cfm         )", true);
+    row("Label44", "Blower", true);
+    row("Label11", "Draw Thru", true);
+    row("Label20", "Blow Thru", true);
+    row("Label7", "Draw Thru System", true);
+    row("Label8", "Blow Thru System", true);
+    row("Label9", "MBH       x .92 =", false);
+    row("Label12", "MBH       x .92 =", false);
+    row("Label37", "MBH to heat cfm       to indoor temperature", false);
+    row("Label46", "MBH    available for other loads", false);
+    row("Label47", "MBH     available for other loads", false);
+    row("Label34", "-", false);
+    row("Label23", "Discharge", false);
+    row("lblDrawThruInletCFM", "0", false);
+    row("lblBloThruBTUNet", "0", false);
+    row("lblDrawThruInletTemp", "", false);
+    row("lblDrawThruFanTemp", "", true);
+    row("lblBloThruFanTemp", "", true);
+}
+
+void TestLayout::controlsAtStart() {
+    QFETCH(QString, name);
+    QFETCH(QString, text);
+    QFETCH(bool, visible);
+    Fixture f(settings_);
+    QWidget* w = f.w->findChild<QWidget*>(name);
+    QVERIFY2(w, qPrintable(name));
+    QString actual;
+    if (auto* l = qobject_cast<QLabel*>(w))
+        actual = l->text();
+    else if (auto* e = qobject_cast<QLineEdit*>(w))
+        actual = e->text();
+    else if (auto* b = qobject_cast<QPushButton*>(w))
+        actual = b->text();
+    QCOMPARE(actual, text);
+    QCOMPARE(w->isVisibleTo(f.w.get()), visible);
+}
+
+void TestLayout::geometryInTwips_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("twips");
+    QTest::newRow("cmdSelectCity") << "cmdSelectCity" << QRect(3000, 240, 1455, 375);
+    QTest::newRow("cmdGo") << "cmdGo" << QRect(3840, 810, 1335, 375);
+    QTest::newRow("cmdShowFormulas") << "cmdShowFormulas" << QRect(8265, 1335, 1815, 375);
+    QTest::newRow("txtIndoorTemp") << "txtIndoorTemp" << QRect(2280, 245, 555, 285);
+    QTest::newRow("txtBaroPress") << "txtBaroPress" << QRect(2280, 915, 555, 285);
+    QTest::newRow("txtDrawThruDisTemp") << "txtDrawThruDisTemp" << QRect(8400, 245, 735, 285);
+    QTest::newRow("txtBloThruFanCapacity") << "txtBloThruFanCapacity" << QRect(9350, 915, 735, 285);
+    QTest::newRow("Label11") << "Label11" << QRect(8085, 0, 1080, 240);
+    QTest::newRow("Label20") << "Label20" << QRect(9165, 0, 1050, 240);
+}
+
+void TestLayout::geometryInTwips() {
+    QFETCH(QString, name);
+    QFETCH(QRect, twips);
+    Fixture f(settings_);
+    QWidget* w = f.w->findChild<QWidget*>(name);
+    QVERIFY(w);
+    QCOMPARE(w->geometry(), TwipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
+}
+
+void TestLayout::diagramAtStart() {
+    Fixture f(settings_);
+    DiagramCanvas* c = f.w->Canvas();
+    QCOMPARE(c->Geometry("Shape1"), QRectF(2145, 1830, 3015, 1215));
+    QCOMPARE(c->Geometry("Shape2"), QRectF(2145, 4470, 2205, 900));
+    QCOMPARE(c->Geometry("Image3"), QRectF(3900, 1860, 975, 855));
+    QCOMPARE(c->Geometry("Image4"), QRectF(2160, 4485, 975, 855));
+    QCOMPARE(c->Geometry("imgDrawThruFlame"), QRectF(2550, 1950, 480, 480));
+    QCOMPARE(c->Geometry("imgBloThruFlame"), QRectF(3135, 4575, 600, 480));
+    QVERIFY(!c->IsVisible("imgDrawThruFlame"));
+    QVERIFY(!c->IsVisible("imgBloThruFlame"));
+    QCOMPARE(c->Line("Line3").p2(), QPointF(1065, 2790));
+    QCOMPARE(c->Line("Line25"), QLineF(4410, 2100, 4110, 2385));
+    QCOMPARE(c->Line("Line31"), QLineF(2700, 4815, 2340, 4950));
+    for (int n = 23; n <= 38; ++n) {
+        const bool setA = (n <= 26) || (n >= 35);
+        QCOMPARE(c->IsVisible(QStringLiteral("Line%1").arg(n)), setA);
+    }
+    for (const char* stub : {"Shape3_0", "Shape3_1", "Shape3_2", "Shape3_3"})
+        QVERIFY(c->IsVisible(stub));
+    QVERIFY(!c->IsVisible("Line39"));
+    QVERIFY(!c->IsVisible("Line40"));
+    // The pictures load from the resources.
+    const QImage image = f.w->centralWidget()->grab().toImage();
+    QVERIFY(!image.isNull());
+}
+
+void TestLayout::menuTree_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("parent");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<bool>("enabled");
+    QTest::addColumn<int>("checked");  // -1: not checkable
+    auto row = [](const char* n, const char* p, const char* c, bool e, int k) {
+        QTest::newRow(n) << QString(n) << QString(p) << QString(c) << e << k;
+    };
+    row("mnuFile", "", "&File", true, -1);
+    row("mnuPrintGraphics", "mnuFile", "Print &Graphics", false, -1);
+    row("mnuColor", "mnuPrintGraphics", "&Color", true, -1);
+    row("mnuBW", "mnuPrintGraphics", "&B&&W", true, -1);
+    row("mnuPrintFormulas", "mnuFile", "Print &Formulas", false, -1);
+    row("mnuExit", "mnuFile", "E&xit", true, -1);
+    row("mnuView", "", "&View", true, -1);
+    row("mnuViewDetails", "mnuView", "&Details", true, 1);
+    row("mnuViewPresentation", "mnuView", "&Presentation", true, 0);
+    row("mnuSpecial", "", "&Special", true, -1);
+    row("mnuMatchCapacity", "mnuSpecial", "Match &Capacity", true, -1);
+    row("mnuMatchInputCapacity", "mnuMatchCapacity", "Input", true, -1);
+    row("mnuMatchOutputCapacity", "mnuMatchCapacity", "Output", true, -1);
+    row("mnuMatchNetCapacity", "mnuMatchCapacity", "Net", true, -1);
+    row("mnuMatchAirflow", "mnuSpecial", "Match &Airflow", true, -1);
+    row("mnuSaveSettings", "mnuSpecial", "Save Settings on Exit", true, 1);
+    row("mnuHelp", "", "&Help", true, -1);
+    row("mnuAbout", "mnuHelp", "&About", true, -1);
+}
+
+void TestLayout::menuTree() {
+    QFETCH(QString, name);
+    QFETCH(QString, parent);
+    QFETCH(QString, caption);
+    QFETCH(bool, enabled);
+    QFETCH(int, checked);
+    Fixture f(settings_);
+    QAction* a = f.A(qPrintable(name));
+    QVERIFY(a);
+    QCOMPARE(a->text(), caption);
+    QCOMPARE(a->isEnabled(), enabled);
+    QCOMPARE(a->isCheckable(), checked >= 0);
+    if (checked >= 0) QCOMPARE(a->isChecked(), checked == 1);
+    // The item stands in its parent menu (or on the menu bar), in the documented tree.
+    const QList<QAction*> siblings =
+        parent.isEmpty() ? f.w->menuBar()->actions() : f.w->findChild<QMenu*>(parent)->actions();
+    QVERIFY(siblings.contains(a));
+}
+
+void TestLayout::accessibility() {
+    Fixture f(settings_);
+    QCOMPARE(f.w->accessibleDescription(), QString("frmHalvex"));
+    for (QWidget* w : f.w->findChildren<QWidget*>()) {
+        const QString name = w->objectName();
+        if (name.isEmpty() || name.startsWith("qt_")) continue;
+        QCOMPARE(w->accessibleDescription(), name);
+    }
+    QCOMPARE(f.B("txtOutdoorTemp")->accessibleName(), QString("Outdoor temperature, \u00B0F"));
+    QCOMPARE(f.B("txtBaroPress")->accessibleName(), QString("Elevation, feet"));
+    // Labels and buttons keep their text as their name.
+    QVERIFY(f.L("Label7")->accessibleName().isEmpty());
+    QVERIFY(f.Btn("cmdGo")->accessibleName().isEmpty());
+}
+
+void TestLayout::startUpSettings_data() {
+    QTest::addColumn<QStringList>("stored");  // key=value pairs
+    QTest::addColumn<bool>("save");
+    QTest::addColumn<bool>("details");
+    QTest::addColumn<bool>("presentation");
+    QTest::addColumn<QString>("outdoor");
+    QTest::addColumn<QString>("elevation");
+    QTest::newRow("first run") << QStringList() << true << true << false << "0"
+                               << "0";
+    QTest::newRow("stored values") << QStringList{"Save=True", "Outdoor=-12", "Elevation=5280"}
+                                   << true << true << false << "-12"
+                                   << "5280";
+    QTest::newRow("cut to the box")
+        << QStringList{"Outdoor=-12.5", "Elevation=1234567"} << true << true << false << "-12"
+        << "123456";
+    QTest::newRow("save off") << QStringList{"Save=False", "Outdoor=-12", "Elevation=5280"} << false
+                              << true << false << "0"
+                              << "0";
+    QTest::newRow("both views") << QStringList{"Details=True", "Presentation=True"} << true << true
+                                << true << "0"
+                                << "0";
+    QTest::newRow("no view") << QStringList{"Details=False", "Presentation=False"} << true << false
+                             << false << "0"
+                             << "0";
+    QTest::newRow("numeric flags")
+        << QStringList{"Save=0", "Details=0", "Presentation=-1"} << false << false << true << "0"
+        << "0";
+    QTest::newRow("junk flags read as defaults")
+        << QStringList{"Save=maybe", "Details=", "Presentation=1e400"} << true << true << false
+        << "0"
+        << "0";
+    QTest::newRow("junk numbers kept as text")
+        << QStringList{"Outdoor=abc", "Elevation=1e400"} << true << true << false << "abc"
+        << "1e400";
+}
+
+void TestLayout::startUpSettings() {
+    QFETCH(QStringList, stored);
+    QFETCH(bool, save);
+    QFETCH(bool, details);
+    QFETCH(bool, presentation);
+    QFETCH(QString, outdoor);
+    QFETCH(QString, elevation);
+    for (const QString& pair : stored) {
+        const int eq = pair.indexOf('=');
+        settings_.Set(pair.left(eq), pair.mid(eq + 1));
+    }
+    Fixture f(settings_);
+    QCOMPARE(f.A("mnuSaveSettings")->isChecked(), save);
+    QCOMPARE(f.A("mnuViewDetails")->isChecked(), details);
+    QCOMPARE(f.A("mnuViewPresentation")->isChecked(), presentation);
+    QCOMPARE(f.B("txtOutdoorTemp")->text(), outdoor);
+    QCOMPARE(f.B("txtBaroPress")->text(), elevation);
+    QCOMPARE(f.B("txtIndoorTemp")->text(), QString("65"));
+    QCOMPARE(f.w->ResultsShown(), 0);
+    QCOMPARE(f.Focus(), f.Btn("cmdSelectCity"));
+    QVERIFY(f.prompts.shown.isEmpty());
+}
+
+void TestLayout::exitWritesSettingsOnce_data() {
+    QTest::addColumn<bool>("byMenu");
+    QTest::newRow("E&xit") << true;
+    QTest::newRow("close box") << false;
+}
+
+void TestLayout::exitWritesSettingsOnce() {
+    QFETCH(bool, byMenu);
+    Fixture f(settings_);
+    if (byMenu)
+        f.A("mnuExit")->trigger();
+    else
+        f.w->close();
+    QCOMPARE(f.store.written,
+             (QStringList{"Outdoor", "Elevation", "Save", "Details", "Presentation"}));
+    QCOMPARE(f.quits, 1);
+    QVERIFY(!f.w->isVisible());
+}
+
+void TestLayout::savedTexts_data() {
+    QTest::addColumn<QString>("outdoor");
+    QTest::addColumn<QString>("elevation");
+    QTest::addColumn<bool>("save");
+    QTest::addColumn<QString>("storedOutdoor");
+    QTest::addColumn<QString>("storedElevation");
+    QTest::newRow("plain") << "-12"
+                           << "5280" << true << "-12"
+                           << "5280";
+    QTest::newRow("decimals") << "65."
+                              << "65.50" << true << "65"
+                              << "65.5";
+    QTest::newRow("unit and empty") << ""
+                                    << "12 ft" << false << "0"
+                                    << "12";
+    QTest::newRow("letters") << "abc"
+                             << "abc" << true << "0"
+                             << "0";
+    QTest::newRow("overflow") << "1e9"
+                              << "1e999" << true << "1000000000"
+                              << "0";
+}
+
+void TestLayout::savedTexts() {
+    QFETCH(QString, outdoor);
+    QFETCH(QString, elevation);
+    QFETCH(bool, save);
+    QFETCH(QString, storedOutdoor);
+    QFETCH(QString, storedElevation);
+    {
+        Fixture f(settings_);
+        f.B("txtOutdoorTemp")->setText(outdoor);
+        f.B("txtBaroPress")->setText(elevation);
+        f.A("mnuSaveSettings")->setChecked(save);
+        f.A("mnuViewPresentation")->trigger();
+        f.A("mnuExit")->trigger();
+    }
+    QCOMPARE(settings_.Get("Outdoor"), storedOutdoor);
+    QCOMPARE(settings_.Get("Elevation"), storedElevation);
+    QCOMPARE(settings_.Get("Save"), QString(save ? "True" : "False"));
+    QCOMPARE(settings_.Get("Details"), QString("False"));
+    QCOMPARE(settings_.Get("Presentation"), QString("True"));
+    // The next start shows the stored texts only while the item is checked.
+    Fixture next(settings_);
+    QCOMPARE(next.B("txtBaroPress")->text(), save ? storedElevation.left(6) : QString("0"));
+    QCOMPARE(next.A("mnuSaveSettings")->isChecked(), save);
+}
+
+void TestLayout::aboutBox() {
+    Fixture f(settings_);
+    f.A("mnuAbout")->trigger();
+    f.A("mnuAbout")->trigger();
+    frmAbout* about = f.w->About();
+    QVERIFY(about && about->isVisible());
+    int shown = 0;
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (top->objectName() == "frmAbout" && top->isVisible()) ++shown;
+    QCOMPARE(shown, 1);
+    about->findChild<QPushButton*>("Cmd_OK")->click();
+    QVERIFY(!about->isVisible());
+    QTRY_COMPARE(f.Focus(), f.Btn("cmdSelectCity"));
+}
+
+void TestLayout::focusReturnsToSelectCity() {
+    Fixture f(settings_);
+    f.Go();
+    f.Btn("cmdShowFormulas")->click();
+    QTRY_VERIFY(f.w->Formulas()->isVisible());
+    f.w->Formulas()->findChild<QPushButton*>("cmdShowGraphics")->click();
+    QVERIFY(!f.w->Formulas()->isVisible());
+    QTRY_COMPARE(f.Focus(), f.Btn("cmdSelectCity"));
+}

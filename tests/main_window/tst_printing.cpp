@@ -1,0 +1,163 @@
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include "fixture.h"
+#include "frm_formulas.h"
+#include "tests.h"
+
+using namespace vevi;
+
+namespace {
+
+// Prints to a PDF file in place of choosing a printer.
+std::function<bool(QPrinter&)> ToPdf(const QString& path) {
+    return [path](QPrinter& p) {
+        p.setOutputFormat(QPrinter::PdfFormat);
+        p.setOutputFileName(path);
+        return true;
+    };
+}
+
+// The page rendered back to an image; null when the tool is missing.
+QImage RenderPage(const QString& pdf, int* pages) {
+    const QString tool = QStandardPaths::findExecutable("pdftoppm");
+    if (tool.isEmpty()) return QImage();
+    QProcess info;
+    info.start(QStandardPaths::findExecutable("pdfinfo"), {pdf});
+    info.waitForFinished();
+    const QString out = info.readAllStandardOutput();
+    const int at = out.indexOf("Pages:");
+    *pages = at < 0 ? 0 : out.mid(at + 6).section('\n', 0, 0).trimmed().toInt();
+    QProcess render;
+    render.start(tool, {"-png", "-r", "40", "-f", "1", "-singlefile", pdf, pdf});
+    render.waitForFinished();
+    return QImage(pdf + ".png");
+}
+
+int DarkPixels(const QImage& image, QRect area) {
+    int dark = 0;
+    area &= image.rect();
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (qGray(image.pixel(x, y)) < 128) ++dark;
+    return dark;
+}
+
+QList<QColor> ColoursOf(const Fixture& f) {
+    QList<QColor> colours;
+    for (const char* a : {"lblDrawThru", "lblBloThru"})
+        for (const char* s :
+             {"InletCFM", "DisCFM", "SpaceCFM", "BTUIn", "BTUOut", "BTUAirLoad", "BTUNet"})
+            colours << f.L(qPrintable(QString(a) + s))->palette().color(QPalette::WindowText);
+    return colours;
+}
+
+}  // namespace
+
+void TestPrinting::printsToPdf_data() {
+    QTest::addColumn<QString>("item");
+    QTest::newRow("colour") << "mnuColor";
+    QTest::newRow("black and white") << "mnuBW";
+    QTest::newRow("formulas") << "mnuPrintFormulas";
+}
+
+void TestPrinting::printsToPdf() {
+    QFETCH(QString, item);
+    Fixture f(settings_);
+    f.Go();
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath("page.pdf");
+    QList<QColor> coloursWhilePrinting;
+    bool buttonsHidden = false;
+    bool timerStopped = false;
+    f.prompts.printer = [&](QPrinter& p) {
+        coloursWhilePrinting = ColoursOf(f);
+        buttonsHidden = item == "mnuPrintFormulas"
+                            ? !f.w->Formulas()
+                                   ->findChild<QPushButton*>("cmdShowGraphics")
+                                   ->isVisibleTo(f.w->Formulas())
+                            : !f.Btn("cmdGo")->isVisibleTo(f.w.get()) &&
+                                  !f.Btn("cmdSelectCity")->isVisibleTo(f.w.get()) &&
+                                  !f.Btn("cmdShowFormulas")->isVisibleTo(f.w.get());
+        timerStopped = !f.w->Timer1()->isActive();
+        return ToPdf(pdf)(p);
+    };
+    const QList<QColor> own = ColoursOf(f);
+    f.A(qPrintable(item))->trigger();
+    QVERIFY(buttonsHidden);
+    QVERIFY(timerStopped);
+    QVERIFY(QFile::exists(pdf));
+    QCOMPARE(f.prompts.shown.last().text, item == "mnuPrintFormulas"
+                                              ? QString("Heater comparison formulas")
+                                              : QString("Heater comparison"));
+    if (item == "mnuBW") {
+        for (const QColor& c : coloursWhilePrinting)
+            QCOMPARE(c, QApplication::palette().color(QPalette::WindowText));
+    } else if (item == "mnuColor") {
+        QCOMPARE(coloursWhilePrinting, own);
+    }
+    QCOMPARE(ColoursOf(f), own);
+    QVERIFY(f.w->Timer1()->isActive());
+    int pages = 0;
+    const QImage page = RenderPage(pdf, &pages);
+    if (page.isNull()) QSKIP("pdftoppm is not installed");
+    QCOMPARE(pages, 1);
+    // Dark ink where the drawing stands: the middle band of the page.
+    const QRect middle(page.width() / 10, page.height() / 3, page.width() * 8 / 10,
+                       page.height() / 3);
+    QVERIFY2(DarkPixels(page, middle) > 200, qPrintable(QString::number(DarkPixels(page, middle))));
+}
+
+void TestPrinting::cancelRestores_data() {
+    QTest::addColumn<QString>("item");
+    QTest::newRow("colour") << "mnuColor";
+    QTest::newRow("black and white") << "mnuBW";
+    QTest::newRow("formulas") << "mnuPrintFormulas";
+}
+
+void TestPrinting::cancelRestores() {
+    QFETCH(QString, item);
+    Fixture f(settings_);
+    f.Go();
+    f.A(qPrintable(item))->trigger();  // the scripted printer dialog cancels
+    QCOMPARE(f.prompts.shown.last().kind, QString("printer"));
+    QVERIFY(f.Btn("cmdGo")->isVisible());
+    QVERIFY(f.Btn("cmdSelectCity")->isVisible());
+    QVERIFY(f.Btn("cmdShowFormulas")->isVisible());
+    QVERIFY(f.w->Timer1()->isActive());
+    QCOMPARE(f.L("lblDrawThruBTUAirLoad")->palette().color(QPalette::WindowText),
+             QColor(0, 0, 255));
+    QCOMPARE(f.L("lblBloThruBTUAirLoad")->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+    QCOMPARE(f.L("lblDrawThruInletCFM")->palette().color(QPalette::WindowText), QColor(0, 0, 192));
+    QCOMPARE(f.L("lblBloThruInletCFM")->palette().color(QPalette::WindowText), QColor(0, 0, 192));
+    QCOMPARE(f.L("Label7")->palette().color(QPalette::WindowText),
+             QApplication::palette().color(QPalette::WindowText));
+    if (item == "mnuPrintFormulas")
+        QVERIFY(f.w->Formulas()
+                    ->findChild<QPushButton*>("cmdShowGraphics")
+                    ->isVisibleTo(f.w->Formulas()));
+}
+
+void TestPrinting::formulasNeverShown() {
+    Fixture f(settings_);
+    f.Go();
+    QTemporaryDir dir;
+    f.prompts.printer = ToPdf(dir.filePath("formulas.pdf"));
+    f.A("mnuPrintFormulas")->trigger();
+    QVERIFY(QFile::exists(dir.filePath("formulas.pdf")));
+    QVERIFY(!f.w->Formulas()->isVisible());
+    f.Btn("cmdShowFormulas")->click();
+    QVERIFY(f.w->Formulas()->findChild<QPushButton*>("cmdShowGraphics")->isVisible());
+}
+
+void TestPrinting::disabledWhenStopped() {
+    Fixture f(settings_);
+    QVERIFY(!f.A("mnuPrintGraphics")->isEnabled());
+    QVERIFY(!f.A("mnuPrintFormulas")->isEnabled());
+    f.Go();
+    f.Go();
+    QVERIFY(!f.A("mnuPrintGraphics")->isEnabled());
+    QVERIFY(!f.A("mnuPrintFormulas")->isEnabled());
+}

@@ -1,0 +1,41 @@
+// A stand-in for the modal prompts: records what was shown and answers from a script.
+#pragma once
+
+#include <QList>
+#include <QPrinter>
+#include <QStringList>
+#include <functional>
+
+#include "prompts.h"
+
+class ScriptedPrompts : public vevi::Prompts {
+public:
+    struct Shown {
+        QString kind;  // "warn", "ask" or "printer"
+        QString text;
+        QString title;
+    };
+    QList<Shown> shown;
+    QStringList answers;                     // for AskText; empty answers once they run out
+    std::function<bool(QPrinter&)> printer;  // for ChoosePrinter; none: the user cancels
+    std::function<void()> onWarn;            // runs while a warning is "up"
+
+    void Warn(const QString& text, const QString& title) override {
+        shown.append({"warn", text, title});
+        if (onWarn) onWarn();
+    }
+    QString AskText(const QString& prompt, const QString& title) override {
+        shown.append({"ask", prompt, title});
+        return answers.isEmpty() ? QString() : answers.takeFirst();
+    }
+    bool ChoosePrinter(QPrinter& p) override {
+        shown.append({"printer", p.docName(), QString()});
+        return printer ? printer(p) : false;
+    }
+    QStringList Warnings() const {
+        QStringList w;
+        for (const Shown& s : shown)
+            if (s.kind == "warn") w << s.text;
+        return w;
+    }
+};
