@@ -25,6 +25,7 @@ test: build
 
 bench: build
 	./$(BUILD)/bench/bench_comparison
+	QT_QPA_PLATFORM=$${QT_QPA_PLATFORM:-offscreen} ./$(BUILD)/bench/bench_animation 10
 
 clean:
 	rm -rf $(BUILD)

@@ -298,7 +298,7 @@ void frmHalvex::PlaceSubscripts() {
             x += caption->width() - fm.horizontalAdvance(caption->text());
         small->adjustSize();
         // Lowered so that it reads as a subscript of the unit before it.
-        small->move(x + 1, caption->y() + fm.ascent() - QFontMetrics(small->font()).ascent() + 3);
+        small->move(x + 2, caption->y() + fm.ascent() - QFontMetrics(small->font()).ascent() + 3);
     }
 }
 

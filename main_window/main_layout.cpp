@@ -6,11 +6,11 @@ namespace vevi::layout {
 const LabelSpec kLabels[] = {
     // The three general inputs: caption left of the box, unit right of it.
     {"Label2",  "Indoor Temperature",  0, 275, 2220, 240, Style::Caption, kWindowText, Align::Right, true},
-    {"Label5",  "\u00B0F",             2880, 275, 300, 240, Style::Caption, kWindowText, Align::Left, true},
+    {"Label5",  "\u00B0F",             2775, 275, 225, 240, Style::Caption, kWindowText, Align::Left, true},
     {"Label1",  "Outdoor Temperature", 0, 610, 2220, 240, Style::Caption, kWindowText, Align::Right, true},
-    {"Label4",  "\u00B0F",             2880, 610, 300, 240, Style::Caption, kWindowText, Align::Left, true},
+    {"Label4",  "\u00B0F",             2775, 610, 225, 240, Style::Caption, kWindowText, Align::Left, true},
     {"Label36", "Elevation",           0, 945, 2220, 240, Style::Caption, kWindowText, Align::Right, true},
-    {"Label35", "Ft.",                 2880, 945, 400, 240, Style::Caption, kWindowText, Align::Left, true},
+    {"Label35", "Ft.",                 2775, 945, 400, 240, Style::Caption, kWindowText, Align::Left, true},
     // The limits grid.
     {"Label11", "Draw Thru", 8085, 0, 1080, 240, Style::Heading, kWindowText, Align::Left, true},
     {"Label20", "Blow Thru", 9165, 0, 1050, 240, Style::Heading, kWindowText, Align::Left, true},
@@ -80,28 +80,28 @@ const LabelSpec kLabels[] = {
 const int kLabelCount = sizeof kLabels / sizeof kLabels[0];
 
 const SubscriptSpec kSubscripts[] = {
-    {"Label44", "Label3",  "Blower Capacity (cfm "},
+    {"Label44", "Label3",  "Blower Capacity (cfm"},
     {"Label19", "Label21", "cfm"},
     {"Label23", "Label25", "cfm"},
     {"Label24", "Label27", "cfm"},
-    {"Label6",  "Label9",  "MBH "},
+    {"Label6",  "Label9",  "MBH"},
     {"Label10", "Label29", "MBH"},
-    {"Label16", "Label37", "MBH to heat cfm "},
-    {"Label48", "Label46", "MBH "},
+    {"Label16", "Label37", "MBH to heat cfm"},
+    {"Label48", "Label46", "MBH"},
     {"Label30", "Label22", "cfm"},
     {"Label32", "Label26", "cfm"},
     {"Label33", "Label28", "cfm"},
-    {"Label13", "Label12", "MBH "},
+    {"Label13", "Label12", "MBH"},
     {"Label14", "Label31", "MBH"},
-    {"Label17", "Label49", "MBH to heat cfm "},
-    {"Label50", "Label47", "MBH "},
+    {"Label17", "Label49", "MBH to heat cfm"},
+    {"Label50", "Label47", "MBH"},
 };
 const int kSubscriptCount = sizeof kSubscripts / sizeof kSubscripts[0];
 
 const BoxSpec kBoxes[] = {
-    {"txtIndoorTemp",          "65",    "Indoor temperature, \u00B0F",                     2280, 245, 555, 285},
-    {"txtOutdoorTemp",         "0",     "Outdoor temperature, \u00B0F",                    2280, 580, 555, 285},
-    {"txtBaroPress",           "0",     "Elevation, feet",                                 2280, 915, 555, 285},
+    {"txtIndoorTemp",          "65",    "Indoor temperature, \u00B0F",                     2280, 245, 480, 285},
+    {"txtOutdoorTemp",         "0",     "Outdoor temperature, \u00B0F",                    2280, 580, 480, 285},
+    {"txtBaroPress",           "0",     "Elevation, feet",                                 2280, 915, 480, 285},
     {"txtDrawThruDisTemp",     "140",   "Draw Thru maximum discharge temperature, \u00B0F", 8400, 245, 735, 285},
     {"txtDrawThruTempRise",    "110",   "Draw Thru maximum temperature rise, \u00B0F",      8400, 580, 735, 285},
     {"txtDrawThruFanCapacity", "10000", "Draw Thru blower capacity, cfm",                  8400, 915, 735, 285},

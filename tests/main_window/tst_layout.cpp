@@ -87,8 +87,8 @@ void TestLayout::geometryInTwips_data() {
     QTest::newRow("cmdSelectCity") << "cmdSelectCity" << QRect(3000, 240, 1455, 375);
     QTest::newRow("cmdGo") << "cmdGo" << QRect(3840, 810, 1335, 375);
     QTest::newRow("cmdShowFormulas") << "cmdShowFormulas" << QRect(8265, 1335, 1815, 375);
-    QTest::newRow("txtIndoorTemp") << "txtIndoorTemp" << QRect(2280, 245, 555, 285);
-    QTest::newRow("txtBaroPress") << "txtBaroPress" << QRect(2280, 915, 555, 285);
+    QTest::newRow("txtIndoorTemp") << "txtIndoorTemp" << QRect(2280, 245, 480, 285);
+    QTest::newRow("txtBaroPress") << "txtBaroPress" << QRect(2280, 915, 480, 285);
     QTest::newRow("txtDrawThruDisTemp") << "txtDrawThruDisTemp" << QRect(8400, 245, 735, 285);
     QTest::newRow("txtBloThruFanCapacity") << "txtBloThruFanCapacity" << QRect(9350, 915, 735, 285);
     QTest::newRow("Label11") << "Label11" << QRect(8085, 0, 1080, 240);
