@@ -1,0 +1,348 @@
+#include "frm_cities.h"
+
+#include <QApplication>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QSignalBlocker>
+#include <QWindow>
+#include <functional>
+#include <optional>
+#include <string_view>
+
+#include "accessibility.h"
+#include "fonts.h"
+#include "formulas.h"
+#include "location_host.h"
+#include "location_table.h"
+#include "number_text.h"
+#include "settings_store.h"
+#include "twips.h"
+
+namespace vevi {
+namespace {
+
+constexpr int kEnter = 13;
+constexpr int kEscape = 27;
+constexpr auto kPressurePattern = "#0.00";
+constexpr auto kStateKey = "State";
+constexpr auto kCityKey = "City";
+
+QString FromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The character code a key produces, as the list and text box events report it; nothing
+// for keys that type no character (arrows, function keys).
+std::optional<int> CharacterCode(const QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) return kEnter;
+    if (event->text().isEmpty()) return std::nullopt;
+    return event->text().at(0).unicode();
+}
+
+// A whole number written as decimal text, or nothing ("3.5", "1e400" and "" are not).
+std::optional<int> WholeNumber(const QString& text) {
+    bool ok = false;
+    const int value = text.trimmed().toInt(&ok);
+    if (!ok) return std::nullopt;
+    return value;
+}
+
+// A list box that reports each typed character after its own handling of it.
+class ListBox : public QListWidget {
+public:
+    using QListWidget::QListWidget;
+    std::function<void(int keyAscii, QKeyEvent* event)> onKeyPress;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        QListWidget::keyPressEvent(event);
+        const std::optional<int> code = CharacterCode(event);
+        if (code && *code != kEscape && onKeyPress) onKeyPress(*code, event);
+    }
+
+    // Taking the focus, the view makes its first entry current when none is; here that
+    // would read as a pick of that entry. A list without a selection keeps none.
+    void focusInEvent(QFocusEvent* event) override {
+        if (currentRow() >= 0) {
+            QListWidget::focusInEvent(event);
+            return;
+        }
+        const QSignalBlocker quiet(this);
+        QListWidget::focusInEvent(event);
+        if (currentRow() >= 0) setCurrentRow(-1);
+    }
+};
+
+QLabel* AddLabel(QWidget* parent, const char* name, const QString& text, const QRect& geometry) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setGeometry(geometry);
+    return label;
+}
+
+ListBox* AddList(QWidget* parent, const char* name, const QString& accessibleName,
+                 const QRect& geometry) {
+    auto* list = new ListBox(parent);
+    list->setObjectName(name);
+    list->setAccessibleName(accessibleName);
+    list->setGeometry(geometry);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->setSortingEnabled(false);
+    list->setUniformItemSizes(true);
+    // Long names are cut at the edge rather than scrolled sideways.
+    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    return list;
+}
+
+QLineEdit* AddTextBox(QWidget* parent, const char* name, const QString& accessibleName,
+                      const QString& text, const QRect& geometry) {
+    auto* box = new QLineEdit(text, parent);
+    box->setObjectName(name);
+    box->setAccessibleName(accessibleName);
+    box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    box->setGeometry(geometry);
+    return box;
+}
+
+QPushButton* AddButton(QWidget* parent, const char* name, const QString& text,
+                       const QRect& geometry) {
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(name);
+    button->setGeometry(geometry);
+    // The dialog has no default button (the dialog's own key handling presses the focused
+    // one), so no button looks as if Enter anywhere would press it.
+    button->setAutoDefault(false);
+    return button;
+}
+
+}  // namespace
+
+frmCities::frmCities(SettingsStore& settings, LocationHost& host)
+    : QDialog(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                           Qt::WindowCloseButtonHint),
+      settings_(settings),
+      host_(host) {
+    setObjectName("frmCities");
+    setWindowTitle("Select a City");
+    setModal(false);
+    setFixedSize(Px(5085), Px(3465));
+    setFont(MakeFont(FontFace::MsSansSerif, 8.25, true));
+
+    // Created in tab order, so that the focus chain follows it.
+    auto* states = AddList(this, "lstState", "State or province", TwipsRect(270, 435, 1905, 810));
+    AddLabel(this, "lblState", "State/Province", TwipsRect(285, 210, 1770, 210));
+    AddLabel(this, "lblCity", "City", TwipsRect(2475, 225, 765, 225));
+    auto* cities = AddList(this, "lstCities", "City", TwipsRect(2490, 450, 2355, 810));
+    AddLabel(this, "lblElevation", "Elevation", TwipsRect(2490, 1605, 1275, 240));
+    txtElevation_ =
+        AddTextBox(this, "txtElevation", "Elevation, feet", "0", TwipsRect(2520, 1815, 735, 285));
+    AddLabel(this, "lblFeet", "ft.", TwipsRect(3300, 1830, 375, 285));
+    cmdOK_ = AddButton(this, "cmdOK", "OK", TwipsRect(255, 2940, 945, 375));
+    txtBarometricPressure_ =
+        AddTextBox(this, "txtBarometricPressure", "Barometric pressure, inches of mercury", "29.92",
+                   TwipsRect(2505, 2415, 735, 285));
+    txtBarometricPressure_->setEnabled(false);
+    AddLabel(this, "lblHg", "\" Hg", TwipsRect(3315, 2430, 585, 285));
+    AddLabel(this, "lblBarometricPressure", "Barometric Pressure",
+             TwipsRect(2490, 2220, 1785, 240));
+    AddLabel(this, "lblInstructions", "Select a city or enter an elevation and press OK",
+             TwipsRect(210, 2175, 1845, 585))
+        ->setWordWrap(true);
+    cmdCancel_ = AddButton(this, "cmdCancel", "Cancel", TwipsRect(1320, 2940, 840, 375));
+    txtOutdoorTemp_ = AddTextBox(this, "txtOutdoorTemp", "Outdoor design temperature, °F", "0",
+                                 TwipsRect(2520, 3045, 735, 285));
+    AddLabel(this, "Label1", "Outdoor design temperature", TwipsRect(2505, 2850, 2370, 195));
+    AddLabel(this, "Label2", "°F", TwipsRect(3345, 3060, 585, 285));
+    lstState_ = states;
+    lstCities_ = cities;
+
+    QWidget* const tabOrder[] = {
+        lstState_,  lstCities_,     txtElevation_, cmdOK_, txtBarometricPressure_,
+        cmdCancel_, txtOutdoorTemp_};
+    for (std::size_t i = 1; i < std::size(tabOrder); ++i)
+        QWidget::setTabOrder(tabOrder[i - 1], tabOrder[i]);
+
+    connect(lstState_, &QListWidget::currentRowChanged, this, &frmCities::lstState_Click);
+    connect(lstCities_, &QListWidget::currentRowChanged, this, &frmCities::lstCities_Click);
+    states->onKeyPress = [this](int keyAscii, QKeyEvent*) { lstState_KeyPress(keyAscii); };
+    cities->onKeyPress = [this](int keyAscii, QKeyEvent* event) {
+        lstCities_KeyPress(keyAscii);
+        // Handled here; the dialog must not treat it as a press of a button.
+        if (keyAscii == kEnter) event->accept();
+    };
+    connect(txtElevation_, &QLineEdit::textChanged, this, &frmCities::txtElevation_Change);
+    txtElevation_->installEventFilter(this);
+    connect(cmdOK_, &QPushButton::clicked, this, &frmCities::cmdOK_Click);
+    connect(cmdCancel_, &QPushButton::clicked, this, &frmCities::cmdCancel_Click);
+
+    // Coming back from another window of the program is an activation; coming back from
+    // another program, or from a popup menu, is not (it would overwrite a typed elevation).
+    lastFocusWindow_ = QGuiApplication::focusWindow();
+    connect(qApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow* now) {
+        const QPointer<QWindow> before = lastFocusWindow_;
+        lastFocusWindow_ = now;
+        if (!now || now != windowHandle() || !before || before == now) return;
+        if (before->type() == Qt::Popup || before->type() == Qt::ToolTip) return;
+        Form_Activate();
+    });
+
+    DescribeNamedControls(this);
+}
+
+frmCities::~frmCities() = default;
+
+// ---- Showing ----
+
+void frmCities::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (event->spontaneous()) return;
+    if (!loaded_) {
+        loaded_ = true;
+        Form_Load();
+    }
+    Form_Activate();
+}
+
+void frmCities::Form_Load() {
+    for (const std::string_view name : LocationTable::StateNames())
+        lstState_->addItem(FromUtf8(name));
+
+    // Values that name no place (only an edited settings store holds them) open as a first
+    // run; a known region with an unknown city opens on that region's first city.
+    std::optional<int> state = WholeNumber(settings_.Read(kStateKey, "0"));
+    std::optional<int> city = WholeNumber(settings_.Read(kCityKey, "0"));
+    if (!state || *state < 0 || *state >= lstState_->count()) {
+        state = 0;
+        city = 0;
+    }
+    const int cityCount = static_cast<int>(LocationTable::CityNames(*state).size());
+    if (!city || *city < -1 || *city >= cityCount) city = 0;
+
+    lstState_->setCurrentRow(*state);
+    lstCities_->setCurrentRow(*city);
+    lstCities_Click();
+}
+
+void frmCities::Form_Activate() {
+    lstCities_Click();
+}
+
+// ---- The lists ----
+
+void frmCities::lstState_Click() {
+    {
+        // Emptying the list is not a pick of "no city".
+        const QSignalBlocker quiet(lstCities_);
+        lstCities_->clear();
+    }
+    txtElevation_->setText(QString());
+    txtOutdoorTemp_->setText(QString());
+    for (const std::string_view name : LocationTable::CityNames(lstState_->currentRow()))
+        lstCities_->addItem(FromUtf8(name));
+}
+
+void frmCities::lstCities_Click() {
+    if (const auto place =
+            LocationTable::LookUpCity(lstState_->currentRow(), lstCities_->currentRow())) {
+        txtElevation_->setText(QString::number(place->ElevationFeet));
+        txtOutdoorTemp_->setText(QString::number(place->DesignTempF));
+    }
+    UpdateBaroPressure();
+}
+
+void frmCities::lstState_KeyPress(int keyAscii) {
+    if (keyAscii == kEnter && lstState_->currentRow() > -1) lstState_Click();
+    lstCities_->setFocus(Qt::OtherFocusReason);
+}
+
+void frmCities::lstCities_KeyPress(int keyAscii) {
+    if (keyAscii == kEnter) cmdOK_Click();
+}
+
+// ---- Elevation and pressure ----
+
+void frmCities::UpdateBaroPressure() {
+    const double elevation = LeadingNumber(txtElevation_->text().toStdString());
+    // Above the top of the standard atmosphere, or past the range of numbers, there is no
+    // pressure to show.
+    const std::optional<double> pressure = CheckedBaroPressure(elevation);
+    txtBarometricPressure_->setText(
+        pressure ? QString::fromStdString(FormatNumber(*pressure, kPressurePattern)) : QString());
+}
+
+void frmCities::txtElevation_Change() {
+    txtBarometricPressure_->setText(QString());
+}
+
+void frmCities::txtElevation_KeyPress(int keyAscii) {
+    if (keyAscii != kEnter) return;
+    UpdateBaroPressure();
+    cmdOK_->setFocus(Qt::OtherFocusReason);
+}
+
+void frmCities::txtElevation_LostFocus() {
+    UpdateBaroPressure();
+}
+
+bool frmCities::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == txtElevation_) {
+        if (event->type() == QEvent::KeyPress) {
+            const std::optional<int> code = CharacterCode(static_cast<QKeyEvent*>(event));
+            if (code && *code == kEnter) {
+                txtElevation_KeyPress(kEnter);
+                return true;
+            }
+        } else if (event->type() == QEvent::FocusOut) {
+            // Only a move to another control of this window is a leave: another window or
+            // program taking the focus, or hiding the dialog, is not.
+            const QWidget* now = QApplication::focusWidget();
+            if (now && now != txtElevation_ && now->window() == this) txtElevation_LostFocus();
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+// ---- Keys of the dialog ----
+
+void frmCities::keyPressEvent(QKeyEvent* event) {
+    // Enter presses the button that has the focus and nothing else; Escape cancels.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        if (auto* button = qobject_cast<QPushButton*>(focusWidget()); button && button->hasFocus())
+            button->click();
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+// ---- OK and Cancel ----
+
+void frmCities::cmdOK_Click() {
+    host_.SetElevationText(txtElevation_->text());
+    host_.SetOutdoorTempText(txtOutdoorTemp_->text());
+    if (host_.SaveSettingsChecked()) {
+        settings_.Write(kStateKey, QString::number(lstState_->currentRow()));
+        settings_.Write(kCityKey, QString::number(lstCities_->currentRow()));
+    }
+    cmdCancel_Click();
+}
+
+void frmCities::cmdCancel_Click() {
+    txtElevation_->setText(QString());
+    txtBarometricPressure_->setText(QString());
+    hide();
+    host_.LocationDialogClosed();
+}
+
+void frmCities::reject() {
+    if (isVisible()) cmdCancel_Click();
+}
+
+}  // namespace vevi

@@ -1,0 +1,69 @@
+// The location dialog: pick a state and a city, or type an elevation, and hand the elevation
+// and the outdoor design temperature to the window that opened it.
+//
+// All of the dialog's state lives in its controls. Setting a text or a selection from code
+// runs that control's change handling at once (textChanged, currentRowChanged), and the
+// handlers below rely on it: a city pick writes the elevation, whose change empties the
+// pressure, before the pressure is computed again.
+#pragma once
+
+#include <QDialog>
+#include <QPointer>
+
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QWindow;
+
+namespace vevi {
+
+class LocationHost;
+class SettingsStore;
+
+// A top-level window of its own, never modal and created without a parent, so that
+// disabling the main window leaves it usable. Closing it only hides it.
+class frmCities : public QDialog {
+    Q_OBJECT
+public:
+    frmCities(SettingsStore& settings, LocationHost& host);
+    ~frmCities() override;
+
+    void Form_Load();
+    void Form_Activate();
+    void lstState_Click();
+    void lstCities_Click();
+    void lstState_KeyPress(int keyAscii);
+    void lstCities_KeyPress(int keyAscii);
+    void txtElevation_Change();
+    void txtElevation_KeyPress(int keyAscii);
+    void txtElevation_LostFocus();
+    void cmdOK_Click();
+    void cmdCancel_Click();
+    void UpdateBaroPressure();
+
+    // Escape and the title bar's close button land here: they act as Cancel.
+    void reject() override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    SettingsStore& settings_;
+    LocationHost& host_;
+    bool loaded_ = false;
+    // The application's focus window, to tell a return from another window of the program
+    // from a return from another program.
+    QPointer<QWindow> lastFocusWindow_;
+
+    QListWidget* lstState_ = nullptr;
+    QListWidget* lstCities_ = nullptr;
+    QLineEdit* txtElevation_ = nullptr;
+    QLineEdit* txtBarometricPressure_ = nullptr;
+    QLineEdit* txtOutdoorTemp_ = nullptr;
+    QPushButton* cmdOK_ = nullptr;
+    QPushButton* cmdCancel_ = nullptr;
+};
+
+}  // namespace vevi
