@@ -4,7 +4,7 @@ BUILD_TYPE ?= RelWithDebInfo
 CMAKE_FLAGS ?=
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test bench clean format
+.PHONY: all deps configure build run test bench clean format test-sanitize fuzz
 
 all: build
 
@@ -27,8 +27,32 @@ bench: build
 	./$(BUILD)/bench/bench_comparison
 	QT_QPA_PLATFORM=$${QT_QPA_PLATFORM:-offscreen} ./$(BUILD)/bench/bench_animation 10
 
+# The whole suite again with the address and undefined-behaviour sanitizers, stopping at
+# the first report.
+test-sanitize:
+	@bash scripts/install-deps.sh --all
+	@cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVEVI_SANITIZE=ON \
+		$(CMAKE_FLAGS) >/dev/null
+	@cmake --build build-sanitize -j $(JOBS)
+	cd build-sanitize && QT_QPA_PLATFORM=offscreen \
+		ASAN_OPTIONS=halt_on_error=1:detect_leaks=1 \
+		LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan.supp:print_suppressions=0 \
+		UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+		ctest --output-on-failure -j $(JOBS)
+
+# libFuzzer over number reading, formatting and the comparison, for FUZZ_SECONDS.
+FUZZ_SECONDS ?= 60
+fuzz:
+	@bash scripts/install-deps.sh --all
+	@cmake -S . -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ \
+		-DCMAKE_BUILD_TYPE=RelWithDebInfo -DVEVI_FUZZ=ON -DBUILD_TESTING=OFF >/dev/null
+	@cmake --build build-fuzz --target fuzz_engine
+	@rm -rf build-fuzz/corpus && mkdir -p build-fuzz/corpus && cp fuzz/corpus/* build-fuzz/corpus/
+	./build-fuzz/fuzz_engine -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+		build-fuzz/corpus
+
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) build-sanitize build-fuzz
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i

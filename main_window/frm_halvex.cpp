@@ -13,6 +13,7 @@
 #include <QTimer>
 #include <QWindow>
 #include <cmath>
+#include <utility>
 
 #include "accessibility.h"
 #include "comparison.h"
@@ -171,21 +172,28 @@ frmHalvex::frmHalvex(Prompts* prompts, SettingsStore* settings)
     connect(timer1_, &QTimer::timeout, this, &frmHalvex::Timer1_Timer);
 
     // Coming back from another window of the program puts the focus on "Select a City".
-    connect(qApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow* now) {
-        static QPointer<QWindow> previous;
-        QWindow* before = previous;
-        previous = now;
-        if (!now || now != windowHandle() || !before) return;
-        for (QWidget* w :
-             {static_cast<QWidget*>(formulas_.get()), static_cast<QWidget*>(about_.get()),
-              static_cast<QWidget*>(cities_.get())})
-            if (w && w->windowHandle() == before) cmdSelectCity_->setFocus();
+    focusWatch_ = connect(qApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow* now) {
+        QWindow* before = previousFocusWindow_;
+        previousFocusWindow_ = now;
+        if (!now || now != windowHandle()) return;
+        // One return from a secondary window moves the focus once, whichever notices it first.
+        const bool handled = std::exchange(returnFocusDone_, false);
+        if (!before || handled) return;
+        for (QWidget* w : SecondaryWindows())
+            if (w->windowHandle() == before) cmdSelectCity_->setFocus();
     });
+
+    connect(qApp, &QApplication::focusChanged, this,
+            [this](QWidget*, QWidget* now) { FocusMoved(now); });
 
     DescribeNamedControls(this);
 }
 
-frmHalvex::~frmHalvex() = default;
+frmHalvex::~frmHalvex() {
+    // Closing hands the focus on while the window is half destroyed.
+    disconnect(focusWatch_);
+    for (InputBox* box : std::as_const(boxes_)) box->DetachHandler();
+}
 
 void frmHalvex::CreateDiagram() {
     canvas_ = new DiagramCanvas(centralWidget());
@@ -323,7 +331,9 @@ void frmHalvex::CreateMenus() {
     bar->addMenu(file);
     mnuPrintGraphics_ = submenu(file, "mnuPrintGraphics", "Print &Graphics");
     file->addMenu(mnuPrintGraphics_);
-    mnuPrintGraphics_->menuAction()->setEnabled(false);
+    // Disabled on the menu itself: a menu only follows its action while the window is enabled,
+    // and enabling the window again after the location dialog would enable it too.
+    mnuPrintGraphics_->setEnabled(false);
     connect(action(mnuPrintGraphics_, "mnuColor", "&Color"), &QAction::triggered, this,
             &frmHalvex::mnuColor_Click);
     connect(action(mnuPrintGraphics_, "mnuBW", "&B&&W"), &QAction::triggered, this,
@@ -432,9 +442,7 @@ void frmHalvex::closeEvent(QCloseEvent* event) {
 void frmHalvex::EndProgram() {
     exiting_ = true;
     timer1_->stop();
-    for (QWidget* w : {static_cast<QWidget*>(formulas_.get()), static_cast<QWidget*>(about_.get()),
-                       static_cast<QWidget*>(cities_.get())})
-        if (w) w->hide();
+    for (QWidget* w : SecondaryWindows()) w->hide();
     hide();
     quit_();
 }
@@ -494,7 +502,7 @@ void frmHalvex::StartComparison() {
     resultsShown_ = 1;
     cmdGo_->setText("Shut 'em down");
     cmdShowFormulas_->show();
-    mnuPrintGraphics_->menuAction()->setEnabled(true);
+    mnuPrintGraphics_->setEnabled(true);
     Action("mnuPrintFormulas")->setEnabled(true);
     cmdShowFormulas_->setFocus();
 }
@@ -504,7 +512,7 @@ void frmHalvex::StopComparison() {
     ClearResults();
     resultsShown_ = 0;
     cmdGo_->setText("Fire 'em up");
-    mnuPrintGraphics_->menuAction()->setEnabled(false);
+    mnuPrintGraphics_->setEnabled(false);
     Action("mnuPrintFormulas")->setEnabled(false);
     cmdShowFormulas_->hide();
 }
@@ -626,12 +634,24 @@ void frmHalvex::InputBox_Change(InputBox*) {
     if (resultsShown_ && stopGuard_ == 0) StopComparison();
 }
 
-void frmHalvex::InputBox_LostFocus(InputBox* box) {
-    // Only a move to another control of this window is a leave: a message box, a dialog or
-    // another application taking the focus is not, and neither is putting it back.
-    if (refocusing_ || pendingCheck_) return;
-    QWidget* now = QApplication::focusWidget();
+bool frmHalvex::IsLimitBox(const InputBox* box) {
+    static const QStringList kLimitBoxes = {"txtBloThruDisTemp", "txtBloThruTempRise",
+                                            "txtDrawThruDisTemp", "txtDrawThruTempRise"};
+    return kLimitBoxes.contains(box->objectName());
+}
+
+void frmHalvex::FocusMoved(QWidget* now) {
+    // Only a move to another control of this window is a leave. A message box, a dialog or
+    // another application taking the focus is not; the leave is the focus arriving at
+    // another control here, even when other windows had it in between.
     if (!now || now->window() != this) return;
+    QWidget* previous = lastFocus_;
+    lastFocus_ = now;
+    auto* box = qobject_cast<InputBox*>(previous);
+    if (!box || box == now || refocusing_ || pendingCheck_) return;
+    // While results are shown the limit boxes hold the actual values the program wrote, not
+    // the user's limits (any edit would have stopped the display): nothing to check.
+    if (resultsShown_ && IsLimitBox(box)) return;
     pendingCheck_ = box;
     QMetaObject::invokeMethod(
         this, [this] { RunPendingCheck(); }, Qt::QueuedConnection);
@@ -650,6 +670,7 @@ bool frmHalvex::RunPendingCheck() {
     box->SetText(QString());
     refocusing_ = true;
     box->setFocus(Qt::OtherFocusReason);
+    lastFocus_ = box;  // the box about to get the focus did not lose it: no check of its own
     refocusing_ = false;
     pendingCheck_ = nullptr;
     return false;
@@ -680,7 +701,12 @@ frmFormulas* frmHalvex::Formulas(bool create) {
     return formulas_.get();
 }
 
+void frmHalvex::cmdSelectCity_Click() {
+    if (RunPendingCheck()) OpenLocationDialog();
+}
+
 void frmHalvex::cmdShowFormulas_Click() {
+    if (!RunPendingCheck()) return;
     frmFormulas* f = Formulas();
     f->show();
     f->raise();
@@ -706,10 +732,21 @@ void frmHalvex::OpenLocationDialog() {
 }
 
 void frmHalvex::ReturnFromSecondaryWindow() {
+    const bool wasActive = isActiveWindow();
     show();
     raise();
     activateWindow();
     cmdSelectCity_->setFocus();
+    // The activation, when it is reported, must not move the focus a second time.
+    returnFocusDone_ = !wasActive;
+}
+
+QList<QWidget*> frmHalvex::SecondaryWindows() const {
+    QList<QWidget*> windows;
+    for (QWidget* w : {static_cast<QWidget*>(formulas_.get()), static_cast<QWidget*>(about_.get()),
+                       static_cast<QWidget*>(cities_.get())})
+        if (w) windows << w;
+    return windows;
 }
 
 void frmHalvex::SetElevationText(const QString& text) {

@@ -23,6 +23,7 @@ class QMenu;
 class QPrinter;
 class QPushButton;
 class QTimer;
+class QWindow;
 
 namespace vevi {
 
@@ -57,7 +58,7 @@ public:
     void SetQuitHandler(std::function<void()> quit) { quit_ = std::move(quit); }
 
     void cmdGo_Click();
-    void cmdSelectCity_Click() { OpenLocationDialog(); }
+    void cmdSelectCity_Click();
     void cmdShowFormulas_Click();
     void Timer1_Timer();
     void mnuColor_Click();
@@ -82,7 +83,6 @@ public:
     void InputBox_GotFocus(InputBox* box) override;
     void InputBox_KeyMove(InputBox* box, const char* target) override;
     void InputBox_Change(InputBox* box) override;
-    void InputBox_LostFocus(InputBox* box) override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -109,7 +109,10 @@ private:
     void OpenLocationDialog();
     void ReturnFromSecondaryWindow();
     void Match(MatchKind kind);
+    void FocusMoved(QWidget* now);
     bool RunPendingCheck();
+    static bool IsLimitBox(const InputBox* box);
+    QList<QWidget*> SecondaryWindows() const;
     bool ElevationUsable();
     void PrintGraphics();
     void EndProgram();
@@ -129,7 +132,11 @@ private:
     int stopGuard_ = 0;  // writes of the result layout into the limit boxes
     bool refocusing_ = false;
     bool exiting_ = false;
+    bool returnFocusDone_ = false;
     QPointer<InputBox> pendingCheck_;
+    QPointer<QWidget> lastFocus_;  // the last control of this window that had the focus
+    QPointer<QWindow> previousFocusWindow_;
+    QMetaObject::Connection focusWatch_;
     std::function<void()> quit_;
 
     DiagramCanvas* canvas_ = nullptr;

@@ -55,12 +55,14 @@ private:
 }  // namespace
 
 InputBox::InputBox(const InputRules& rules, InputBoxHandler& handler, QWidget* parent)
-    : QLineEdit(parent), rules_(rules), handler_(handler) {
+    : QLineEdit(parent), rules_(rules), handler_(&handler) {
     setObjectName(rules.name);
     setValidator(new LongestTextValidator(rules.longestText, this));
     // The window moves the focus itself; no box is a stop of the toolkit's Tab order.
     setFocusPolicy(Qt::ClickFocus);
-    connect(this, &QLineEdit::textChanged, this, [this] { handler_.InputBox_Change(this); });
+    connect(this, &QLineEdit::textChanged, this, [this] {
+        if (handler_) handler_->InputBox_Change(this);
+    });
 }
 
 void InputBox::SetText(const QString& text) {
@@ -75,8 +77,8 @@ bool InputBox::event(QEvent* event) {
     // Tab would otherwise be taken for the toolkit's own focus chain before keyPressEvent.
     if (event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() == Qt::Key_Tab && key->modifiers() == Qt::NoModifier) {
-            handler_.InputBox_KeyMove(this, rules_.next);
+        if (key->key() == Qt::Key_Tab && key->modifiers() == Qt::NoModifier && handler_) {
+            handler_->InputBox_KeyMove(this, rules_.next);
             return true;
         }
     }
@@ -84,16 +86,17 @@ bool InputBox::event(QEvent* event) {
 }
 
 void InputBox::keyPressEvent(QKeyEvent* event) {
+    if (!handler_) return QLineEdit::keyPressEvent(event);
     switch (event->key()) {
         case Qt::Key_Return:
         case Qt::Key_Enter:
-            handler_.InputBox_KeyMove(this, rules_.next);
+            handler_->InputBox_KeyMove(this, rules_.next);
             return;
         case Qt::Key_Down:
-            if (rules_.down) handler_.InputBox_KeyMove(this, rules_.down);
+            if (rules_.down) handler_->InputBox_KeyMove(this, rules_.down);
             return;
         case Qt::Key_Up:
-            if (rules_.up) handler_.InputBox_KeyMove(this, rules_.up);
+            if (rules_.up) handler_->InputBox_KeyMove(this, rules_.up);
             return;
         default:
             QLineEdit::keyPressEvent(event);
@@ -102,12 +105,7 @@ void InputBox::keyPressEvent(QKeyEvent* event) {
 
 void InputBox::focusInEvent(QFocusEvent* event) {
     QLineEdit::focusInEvent(event);
-    handler_.InputBox_GotFocus(this);
-}
-
-void InputBox::focusOutEvent(QFocusEvent* event) {
-    QLineEdit::focusOutEvent(event);
-    handler_.InputBox_LostFocus(this);
+    if (handler_) handler_->InputBox_GotFocus(this);
 }
 
 }  // namespace vevi

@@ -27,7 +27,6 @@ public:
     virtual void InputBox_GotFocus(class InputBox* box) = 0;
     virtual void InputBox_KeyMove(class InputBox* box, const char* target) = 0;
     virtual void InputBox_Change(class InputBox* box) = 0;
-    virtual void InputBox_LostFocus(class InputBox* box) = 0;
 };
 
 class InputBox : public QLineEdit {
@@ -36,6 +35,8 @@ public:
     InputBox(const InputRules& rules, InputBoxHandler& handler, QWidget* parent);
 
     const InputRules& Rules() const { return rules_; }
+    // The window is going away: its focus events must no longer reach it.
+    void DetachHandler() { handler_ = nullptr; }
     // A text put in by the program: cut to the longest text, as typing is.
     void SetText(const QString& text);
     // A text shown whole whatever its length (actual values of a result layout).
@@ -45,11 +46,10 @@ protected:
     bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
-    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     const InputRules& rules_;
-    InputBoxHandler& handler_;
+    InputBoxHandler* handler_;
 };
 
 }  // namespace vevi

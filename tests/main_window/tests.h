@@ -60,6 +60,8 @@ private slots:
     void emptiedIndoorRejectedAgain();
     void oneWarningPerLeave();
     void otherWindowIsNoLeave();
+    void returnFromOtherWindowLeavesOnce_data();
+    void returnFromOtherWindowLeavesOnce();
     void clickOnGoAfterRefusedLeave();
     void longestText_data();
     void longestText();

@@ -1,5 +1,7 @@
 #include "fixture.h"
+#include "frm_about.h"
 #include "frm_cities.h"
+#include "frm_formulas.h"
 #include "tests.h"
 
 using namespace vevi;
@@ -158,6 +160,40 @@ void TestInputs::otherWindowIsNoLeave() {
     Fixture::Settle();
     QCOMPARE(f.prompts.Warnings(), QStringList());
     QCOMPARE(f.B("txtOutdoorTemp")->text(), QString("125"));
+}
+
+void TestInputs::returnFromOtherWindowLeavesOnce_data() {
+    QTest::addColumn<QString>("window");
+    QTest::newRow("about box") << "about";
+    QTest::newRow("formulas window") << "formulas";
+}
+
+void TestInputs::returnFromOtherWindowLeavesOnce() {
+    QFETCH(QString, window);
+    Fixture f(settings_);
+    f.Go();
+    TypeInto(f, "txtIndoorTemp", "200");  // stops the display; the box is not left
+    f.Go();
+    Fixture::Settle();
+    QCOMPARE(f.prompts.Warnings().size(), 1);  // the click on the button left it
+    f.prompts.shown.clear();
+    TypeInto(f, "txtIndoorTemp", "200");
+    if (window == "about") {
+        f.A("mnuAbout")->trigger();
+        QTest::qWait(20);
+        f.w->About()->findChild<QPushButton*>("Cmd_OK")->click();
+    } else {
+        f.w->Formulas()->show();
+        f.w->Formulas()->activateWindow();
+        QTest::qWait(20);
+        f.w->Formulas()->cmdShowGraphics_Click();
+    }
+    QTest::qWait(20);
+    Fixture::Settle();
+    // Coming back moves the focus to "Select a City": one leave, one warning, focus back.
+    QCOMPARE(f.prompts.Warnings(),
+             QStringList{"The indoor temperature must be between 30 and 150"});
+    QCOMPARE(f.Focus(), f.B("txtIndoorTemp"));
 }
 
 void TestInputs::clickOnGoAfterRefusedLeave() {
