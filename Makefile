@@ -4,7 +4,7 @@ BUILD_TYPE ?= RelWithDebInfo
 CMAKE_FLAGS ?=
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test bench clean format test-sanitize fuzz
+.PHONY: all deps configure build run test bench clean format test-sanitize fuzz package
 
 all: build
 
@@ -50,6 +50,10 @@ fuzz:
 	@rm -rf build-fuzz/corpus && mkdir -p build-fuzz/corpus && cp fuzz/corpus/* build-fuzz/corpus/
 	./build-fuzz/fuzz_engine -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
 		build-fuzz/corpus
+
+# A Debian package of the program, built by CPack into build/.
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 clean:
 	rm -rf $(BUILD) build-sanitize build-fuzz
