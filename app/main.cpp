@@ -1,9 +1,25 @@
 #include <QApplication>
+#include <QByteArray>
 
 #include "frm_halvex.h"
 
+namespace {
+
+// The formulas window is placed relative to the main window, which a Wayland compositor
+// does not allow; through XWayland the placement holds.
+void PreferX11UnderWayland() {
+    if (qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) return;
+    if (qgetenv("XDG_SESSION_TYPE") == "wayland" && qEnvironmentVariableIsSet("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "xcb");
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
+    PreferX11UnderWayland();
     QApplication app(argc, argv);
+    QApplication::setApplicationName("vevi");
+    QApplication::setApplicationVersion(VEVI_VERSION);
     vevi::frmHalvex window;
     window.Form_Load();
     return app.exec();

@@ -25,6 +25,10 @@ private slots:
     void exitWritesSettingsOnce();
     void savedTexts_data();
     void savedTexts();
+    void corruptedSettings_data();
+    void corruptedSettings();
+    void unusableSettingsFile_data();
+    void unusableSettingsFile();
     void aboutBox();
     void focusReturnsToSelectCity();
 };

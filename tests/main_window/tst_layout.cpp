@@ -1,3 +1,5 @@
+#include <QDir>
+#include <QFile>
 #include <QMenuBar>
 
 #include "fixture.h"
@@ -318,6 +320,80 @@ void TestLayout::savedTexts() {
     Fixture next(settings_);
     QCOMPARE(next.B("txtBaroPress")->text(), save ? storedElevation.left(6) : QString("0"));
     QCOMPARE(next.A("mnuSaveSettings")->isChecked(), save);
+}
+
+void TestLayout::corruptedSettings_data() {
+    QTest::addColumn<QString>("value");
+    for (const char* v : {"", "abc", "99999999999999999999", "-99999999999999999999", "1e400",
+                          "-1e400", "52", "-2", "3.5", "nan", "inf", "True", "\xC3\xA9\xE2\x82\xAC",
+                          "1,2,3"})
+        QTest::newRow(v) << QString::fromUtf8(v);
+}
+
+void TestLayout::corruptedSettings() {
+    QFETCH(QString, value);
+    for (const char* key : {"Save", "Details", "Presentation", "Outdoor", "Elevation", "State",
+                            "City"})
+        settings_.Set(key, value);
+    Fixture f(settings_);
+    // The boxes hold at most their longest text, whatever was stored.
+    QVERIFY(f.B("txtOutdoorTemp")->text().size() <= 3);
+    QVERIFY(f.B("txtBaroPress")->text().size() <= 6);
+    // A start either runs or is refused with a warning; it never shows a non-number.
+    f.Go();
+    if (f.w->ResultsShown()) {
+        for (const char* name : {"lblDrawThruBTUOut", "lblBloThruBTUNet", "lblBloThruDisCFM"}) {
+            const QString text = f.L(name)->text();
+            QVERIFY2(!text.contains("nan") && !text.contains("inf"), qPrintable(text));
+        }
+        f.Go();
+    } else {
+        QCOMPARE(f.prompts.Warnings().size(), 1);
+    }
+    // The location dialog opens on a valid place and hands back a usable elevation.
+    f.Btn("cmdSelectCity")->click();
+    QVERIFY(f.w->Cities()->isVisible());
+    f.w->Cities()->findChild<QPushButton*>("cmdOK")->click();
+    QVERIFY(f.w->isEnabled());
+    f.A("mnuExit")->trigger();
+    QCOMPARE(f.quits, 1);
+    // What was written back reads as plain numbers and flags.
+    for (const char* key : {"Outdoor", "Elevation"}) {
+        bool ok = false;
+        settings_.Get(key).toDouble(&ok);
+        QVERIFY2(ok, qPrintable(settings_.Get(key)));
+    }
+    for (const char* key : {"Save", "Details", "Presentation"})
+        QVERIFY(settings_.Get(key) == "True" || settings_.Get(key) == "False");
+}
+
+void TestLayout::unusableSettingsFile_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("garbage bytes") << "garbage";
+    QTest::newRow("a folder in its place") << "folder";
+}
+
+void TestLayout::unusableSettingsFile() {
+    QFETCH(QString, kind);
+    QFile::remove(settings_.File());
+    if (kind == "folder") {
+        QVERIFY(QDir().mkpath(settings_.File()));
+    } else {
+        QFile file(settings_.File());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QByteArray junk;
+        for (int i = 0; i < 4096; ++i) junk.append(char((i * 7919) % 256));
+        file.write(junk);
+    }
+    {
+        Fixture f(settings_);
+        QCOMPARE(f.B("txtOutdoorTemp")->text().size() <= 3, true);
+        f.Go();
+        f.w->close();  // cannot be written: the program still ends
+        QCOMPARE(f.quits, 1);
+    }
+    QDir(settings_.File()).removeRecursively();
+    QFile::remove(settings_.File());
 }
 
 void TestLayout::aboutBox() {
