@@ -25,7 +25,7 @@ test: build
 
 bench: build
 	./$(BUILD)/bench/bench_comparison
-	QT_QPA_PLATFORM=$${QT_QPA_PLATFORM:-offscreen} ./$(BUILD)/bench/bench_animation 10
+	QT_QPA_PLATFORM=$${QT_QPA_PLATFORM:-offscreen} ./$(BUILD)/bench/bench_table 21
 
 # The whole suite again with the address and undefined-behaviour sanitizers, stopping at
 # the first report.

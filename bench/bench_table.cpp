@@ -1,0 +1,110 @@
+// Runs the benchmarks, each against a baseline measured the same way in the same run, and
+// prints one table.
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+#include "frm_halvex.h"
+
+namespace {
+
+double Median(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    const size_t n = v.size();
+    return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
+}
+
+struct Start {
+    double ms;
+    double peakMiB;
+};
+
+// Process start to the first paint, and the peak resident memory at that moment.
+Start RunWindow(const QString& program, const QStringList& args) {
+    QProcess p;
+    QElapsedTimer t;
+    t.start();
+    p.start(program, args);
+    p.waitForStarted();
+    QByteArray out;
+    while (!out.contains('\n') && p.waitForReadyRead(10000)) out += p.readAllStandardOutput();
+    const double ms = t.nsecsElapsed() / 1e6;
+    p.waitForFinished(10000);
+    const QRegularExpressionMatch m = QRegularExpression("painted (\\d+)").match(out);
+    return {ms, m.hasMatch() ? m.captured(1).toDouble() / 1024 : 0};
+}
+
+// The press of the start button to the repainted window, in the running program.
+std::vector<double> PressToRepaint(int runs) {
+    vevi::frmHalvex window;
+    window.SetQuitHandler([] {});
+    window.Form_Load();
+    QCoreApplication::processEvents();
+    auto* go = window.findChild<QPushButton*>("cmdGo");
+    std::vector<double> times;
+    for (int i = 0; i < runs; ++i) {
+        QElapsedTimer t;
+        t.start();
+        go->click();
+        window.repaint();  // paints everything the start changed, now
+        times.push_back(t.nsecsElapsed() / 1e6);
+        go->click();  // stop again
+        QCoreApplication::processEvents();
+    }
+    return times;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    const int runs = argc > 1 ? std::atoi(argv[1]) : 21;
+    const QString dir = QCoreApplication::applicationDirPath();
+    QTemporaryDir settings;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
+
+    std::vector<double> startMain, startBase, memMain, memBase;
+    for (int i = 0; i < runs; ++i) {  // interleaved, so both see the same machine
+        const Start a = RunWindow(dir + "/bench_window", {});
+        const Start b = RunWindow(dir + "/bench_window", {"--baseline"});
+        startMain.push_back(a.ms);
+        memMain.push_back(a.peakMiB);
+        startBase.push_back(b.ms);
+        memBase.push_back(b.peakMiB);
+    }
+    const std::vector<double> press = PressToRepaint(runs * 3);
+
+    QProcess anim;
+    anim.start(dir + "/bench_animation", {"10"});
+    anim.waitForFinished(60000);
+    const QString animOut = anim.readAllStandardOutput();
+    const QRegularExpressionMatch m =
+        QRegularExpression("= ([0-9.]+)% of one core \\(standing still: [0-9.]+ s = ([0-9.]+)%")
+            .match(animOut);
+
+    std::printf("Benchmarks (%s platform, %d runs each, medians)\n",
+                qPrintable(QGuiApplication::platformName()), runs);
+    std::printf("| figure | program | baseline | ratio or difference | aim |\n");
+    std::printf("|---|---|---|---|---|\n");
+    const double sm = Median(startMain), sb = Median(startBase);
+    std::printf("| start-up to first paint | %.1f ms | %.1f ms | %.2f x | within 1.10 x |\n", sm,
+                sb, sm / sb);
+    const double mm = Median(memMain), mb = Median(memBase);
+    std::printf("| peak resident memory | %.1f MiB | %.1f MiB | +%.1f MiB | within 10 MiB |\n", mm,
+                mb, mm - mb);
+    if (m.hasMatch())
+        std::printf(
+            "| animation, CPU over 10 s | %s %% | %s %% (standing still) | | under 0.5 %% |\n",
+            qPrintable(m.captured(1)), qPrintable(m.captured(2)));
+    std::printf("| press of Fire 'em up! to repainted window | %.2f ms | | | under 5 ms |\n",
+                Median(press));
+    return 0;
+}

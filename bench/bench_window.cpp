@@ -1,0 +1,61 @@
+// Starts the main window (or, with --baseline, a bare window of the same size and title),
+// and at its first paint prints the peak resident memory, then exits.
+#include <sys/resource.h>
+
+#include <QApplication>
+#include <QEvent>
+#include <QMainWindow>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+
+#include "frm_halvex.h"
+#include "twips.h"
+
+namespace {
+
+// Reports the first paint of any widget of the window, after it has been handled.
+class FirstPaint : public QObject {
+public:
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::Paint && !seen_) {
+            seen_ = true;
+            QTimer::singleShot(0, [] {
+                rusage usage{};
+                getrusage(RUSAGE_SELF, &usage);
+                std::printf("painted %ld\n", usage.ru_maxrss);
+                std::fflush(stdout);
+                QCoreApplication::exit(0);
+            });
+        }
+        return false;
+    }
+
+private:
+    bool seen_ = false;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    const bool baseline = argc > 1 && std::strcmp(argv[1], "--baseline") == 0;
+    QTemporaryDir settings;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
+    FirstPaint spy;
+    app.installEventFilter(&spy);
+    if (baseline) {
+        auto window = std::make_unique<QMainWindow>();
+        window->setWindowTitle("Vevi Razo ro. Vozo Veri Vevirazedo");
+        window->setFixedSize(vevi::Px(10215), vevi::Px(6765));
+        window->show();
+        return app.exec();
+    }
+    vevi::frmHalvex window;
+    window.SetQuitHandler([] {});
+    window.Form_Load();
+    return app.exec();
+}
