@@ -1,0 +1,240 @@
+#!/usr/bin/env bash
+# Installs the program into a scratch folder and builds its Debian package into another, then
+# checks that each file is where a desktop looks for it, that the desktop entry and the
+# AppStream metainfo validate, and that the package holds the same files and declares its
+# dependencies. Touches nothing outside its scratch folder.
+# Usage: check_package.sh <build dir> <source dir>
+# CMAKE and CPACK may name the cmake and cpack programs to use.
+set -uo pipefail
+
+if [ $# -ne 2 ]; then
+    echo "usage: $0 <build dir> <source dir>" >&2
+    exit 2
+fi
+build=$(cd "$1" && pwd) || exit 2
+src=$(cd "$2" && pwd) || exit 2
+cmake=${CMAKE:-cmake}
+cpack=${CPACK:-cpack}
+
+app_id=org.vevirazo.Vevi
+program=vevi
+title="Vevi Razo ro. Vozo Veri Vevirazedo"
+icon_sizes=(16 32 48 64 128 256)
+qt_runtime=(libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 libqt6svg6)
+fonts=(fonts-liberation2 fonts-comic-neue)
+
+failures=()
+fail() { failures+=("$*"); echo "FAIL: $*"; }
+ok() { echo "ok:   $*"; }
+
+missing=()
+for tool in "$cmake" "$cpack" desktop-file-validate appstreamcli dpkg-deb dpkg-shlibdeps \
+            dpkg-query od; do
+    command -v "$tool" >/dev/null || missing+=("$tool")
+done
+if [ ${#missing[@]} -ne 0 ]; then
+    echo "FAIL: missing tools: ${missing[*]} (scripts/install-deps.sh installs them)"
+    exit 1
+fi
+
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:[A-Z]*=//p' "$build/CMakeCache.txt")
+[ -n "$version" ] || { echo "FAIL: no project version in $build/CMakeCache.txt"; exit 1; }
+
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+
+# The files, relative to the prefix, that make the program a desktop application.
+expected_files() {
+    echo "bin/$program"
+    echo "share/applications/$app_id.desktop"
+    echo "share/metainfo/$app_id.metainfo.xml"
+    echo "share/icons/hicolor/scalable/apps/$app_id.svg"
+    for n in "${icon_sizes[@]}"; do echo "share/icons/hicolor/${n}x${n}/apps/$app_id.png"; done
+}
+
+# Prints "<width> <height>" of a PNG, or nothing when the file is not a PNG.
+png_size() {
+    local signature
+    signature=$(od -An -tx1 -N8 "$1" | tr -d ' \n')
+    [ "$signature" = "89504e470d0a1a0a" ] || return 0
+    od -An -tu1 -j16 -N8 "$1" | awk '{ print $1*16777216 + $2*65536 + $3*256 + $4,
+                                              $5*16777216 + $6*65536 + $7*256 + $8 }'
+}
+
+# The value of a key in the [Desktop Entry] group.
+desktop_value() {
+    awk -F= -v key="$2" '/^\[/ { group = $0 } group == "[Desktop Entry]" && $1 == key {
+        sub(/^[^=]*=/, ""); print; exit }' "$1"
+}
+
+# Checks an installed tree whose prefix is $1; $2 names it in messages.
+check_tree() {
+    local prefix=$1 what=$2 rel actual expected
+    expected=$(expected_files | sort)
+    actual=$(cd "$prefix" && find . -type f -o -type l | sed 's|^\./||' | sort)
+    if [ "$actual" = "$expected" ]; then
+        ok "$what: exactly the $(echo "$expected" | wc -l) expected files"
+    else
+        fail "$what: files differ from the expected set:"
+        diff <(echo "$expected") <(echo "$actual") | sed -n 's/^[<>]/    &/p'
+    fi
+
+    local exe="$prefix/bin/$program"
+    if [ -x "$exe" ] && [ "$(head -c4 "$exe" | od -An -tx1 | tr -d ' \n')" = "7f454c46" ]; then
+        ok "$what: bin/$program is an executable program"
+    else
+        fail "$what: bin/$program is missing or not an executable ELF file"
+    fi
+
+    local svg="$prefix/share/icons/hicolor/scalable/apps/$app_id.svg"
+    if cmp -s "$svg" "$src/resources/vevi.svg"; then
+        ok "$what: scalable icon is resources/vevi.svg"
+    else
+        fail "$what: scalable icon missing or differs from resources/vevi.svg"
+    fi
+    for n in "${icon_sizes[@]}"; do
+        local png="$prefix/share/icons/hicolor/${n}x${n}/apps/$app_id.png" size
+        size=$(png_size "$png" 2>/dev/null)
+        if [ "$size" = "$n $n" ]; then
+            ok "$what: ${n}x${n} icon is a ${n}x${n} PNG"
+        else
+            fail "$what: ${n}x${n} icon is not a ${n}x${n} PNG (got '${size:-not a PNG}')"
+        fi
+    done
+
+    local desktop="$prefix/share/applications/$app_id.desktop" out
+    if [ -f "$desktop" ]; then
+        if out=$(desktop-file-validate "$desktop" 2>&1) && ! grep -qiE 'error|warning' <<<"$out"
+        then
+            ok "$what: desktop-file-validate passes${out:+ ($(wc -l <<<"$out") hints)}"
+        else
+            fail "$what: desktop-file-validate: $out"
+        fi
+        local key want value
+        for pair in "Type=Application" "Name=$title" "Exec=$program" "Icon=$app_id" \
+                    "Terminal=false"; do
+            key=${pair%%=*}; want=${pair#*=}
+            value=$(desktop_value "$desktop" "$key")
+            [ "$value" = "$want" ] || fail "$what: desktop entry $key is '$value', not '$want'"
+        done
+        [ -n "$(desktop_value "$desktop" Comment)" ] || fail "$what: desktop entry has no Comment"
+        value=$(desktop_value "$desktop" Categories)
+        case ";$value" in
+            *";Science;"*|*";Education;"*) ;;
+            *) fail "$what: desktop entry Categories '$value' lacks Science or Education" ;;
+        esac
+        case ";$value" in
+            *";Engineering;"*|*";Math;"*) ;;
+            *) fail "$what: desktop entry Categories '$value' lacks Engineering or Math" ;;
+        esac
+        ok "$what: desktop entry keys checked"
+    fi
+
+    local metainfo="$prefix/share/metainfo/$app_id.metainfo.xml"
+    if [ -f "$metainfo" ]; then
+        if out=$(appstreamcli validate --no-net --no-color "$metainfo" 2>&1); then
+            ok "$what: appstreamcli validate passes"
+        else
+            fail "$what: appstreamcli validate: $out"
+        fi
+        # One element per line in our file, so a line match reads it.
+        grep -q "<id>$app_id</id>" "$metainfo" ||
+            fail "$what: metainfo id is not $app_id"
+        grep -q "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" "$metainfo" ||
+            fail "$what: metainfo launchable is not $app_id.desktop"
+        grep -q "<name>$title</name>" "$metainfo" || fail "$what: metainfo name is not '$title'"
+        grep -q "<binary>$program</binary>" "$metainfo" ||
+            fail "$what: metainfo does not provide the binary $program"
+        grep -q "<release version=\"$version\"" "$metainfo" ||
+            fail "$what: metainfo has no release $version"
+        ok "$what: metainfo names $app_id, its desktop entry and release $version"
+    fi
+}
+
+echo "== cmake --install into a scratch DESTDIR"
+if DESTDIR="$scratch/destdir" "$cmake" --install "$build" --prefix /usr \
+        >"$scratch/install.log" 2>&1; then
+    check_tree "$scratch/destdir/usr" "install"
+else
+    fail "cmake --install failed:"
+    sed 's/^/    /' "$scratch/install.log"
+fi
+
+echo "== cpack -G DEB into a scratch folder"
+if "$cpack" -G DEB --config "$build/CPackConfig.cmake" -B "$scratch/deb" \
+        >"$scratch/cpack.log" 2>&1; then
+    shopt -s nullglob
+    debs=("$scratch"/deb/*.deb)
+    shopt -u nullglob
+    if [ ${#debs[@]} -ne 1 ]; then
+        fail "cpack made ${#debs[@]} .deb files, not one"
+    else
+        deb=${debs[0]}
+        ok "built $(basename "$deb")"
+        field() { dpkg-deb -f "$deb" "$1"; }
+        [ "$(field Package)" = "$program" ] || fail "package name is '$(field Package)'"
+        [ "$(field Version)" = "$version" ] || fail "package version is '$(field Version)'"
+        [ "$(field Architecture)" = "$(dpkg --print-architecture)" ] ||
+            fail "package architecture is '$(field Architecture)'"
+        case "$(field Section)" in math|science) ;; *) fail "section is '$(field Section)'" ;; esac
+        [[ "$(field Maintainer)" =~ ^[^\<]+\ \<[^@\>]+@[^\>]+\>$ ]] ||
+            fail "maintainer '$(field Maintainer)' is not 'Name <address>'"
+        [ -n "$(field Description)" ] || fail "package has no description"
+
+        # Package names of a relation field, without versions or alternatives.
+        names() { tr ',|' '\n\n' | sed 's/(.*)//; s/:.*//; s/[[:space:]]//g' | grep -v '^$'; }
+        depends=$(field Depends | names)
+        declared=$( (field Depends; echo ','; field Recommends) | names)
+        for p in "${qt_runtime[@]}"; do
+            grep -qx "$p" <<<"$depends" || fail "Depends lacks $p"
+        done
+        for p in "${fonts[@]}"; do
+            grep -qx "$p" <<<"$declared" || fail "neither Depends nor Recommends has $p"
+        done
+        # Every package it names is a real one: those are all installed here.
+        for p in $declared; do
+            [ "$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null)" = "install ok installed" ] ||
+                fail "declared dependency $p is not a package installed on this system"
+        done
+        ok "Depends: $(field Depends)"
+        ok "Recommends: $(field Recommends)"
+
+        # The listing shows modes and owners; the program must be root's and executable.
+        listing=$(dpkg-deb -c "$deb")
+        grep -qE "^-rwxr-xr-x root/root .* \./usr/bin/$program\$" <<<"$listing" ||
+            fail "usr/bin/$program in the package is not -rwxr-xr-x root/root"
+        if grep -vE '^d' <<<"$listing" | grep -vE ' \./usr/' | grep -q .; then
+            fail "the package holds files outside /usr"
+        fi
+        ok "dpkg-deb -c: $(grep -cvE '^d' <<<"$listing") files under /usr"
+
+        # Unpacked (not installed: the real system's package database is left alone).
+        if dpkg-deb -x "$deb" "$scratch/root"; then
+            check_tree "$scratch/root/usr" "package"
+            # Debian's rules for a packaged program: no private library search path, no
+            # debugging sections.
+            exe="$scratch/root/usr/bin/$program"
+            if [ -f "$exe" ] && command -v readelf >/dev/null; then
+                readelf -d "$exe" | grep -qE 'RPATH|RUNPATH' &&
+                    fail "packaged $program has a library search path"
+                readelf -S "$exe" | grep -q '\.debug_info' &&
+                    fail "packaged $program is not stripped"
+                ok "packaged $program is stripped and has no library search path"
+            fi
+        else
+            fail "dpkg-deb -x failed"
+        fi
+    fi
+else
+    fail "cpack failed:"
+    sed 's/^/    /' "$scratch/cpack.log"
+fi
+
+echo
+if [ ${#failures[@]} -eq 0 ]; then
+    echo "all packaging checks passed"
+    exit 0
+fi
+echo "${#failures[@]} packaging check(s) failed:"
+printf '  - %s\n' "${failures[@]}"
+exit 1
