@@ -183,8 +183,8 @@ frmHalvex::frmHalvex(Prompts* prompts, SettingsStore* settings)
             if (w->windowHandle() == before) cmdSelectCity_->setFocus();
     });
 
-    connect(qApp, &QApplication::focusChanged, this,
-            [this](QWidget*, QWidget* now) { FocusMoved(now); });
+    focusLeaveWatch_ = connect(qApp, &QApplication::focusChanged, this,
+                               [this](QWidget*, QWidget* now) { FocusMoved(now); });
 
     DescribeNamedControls(this);
 }
@@ -192,6 +192,7 @@ frmHalvex::frmHalvex(Prompts* prompts, SettingsStore* settings)
 frmHalvex::~frmHalvex() {
     // Closing hands the focus on while the window is half destroyed.
     disconnect(focusWatch_);
+    disconnect(focusLeaveWatch_);
     for (InputBox* box : std::as_const(boxes_)) box->DetachHandler();
 }
 

@@ -137,6 +137,7 @@ private:
     QPointer<QWidget> lastFocus_;  // the last control of this window that had the focus
     QPointer<QWindow> previousFocusWindow_;
     QMetaObject::Connection focusWatch_;
+    QMetaObject::Connection focusLeaveWatch_;
     std::function<void()> quit_;
 
     DiagramCanvas* canvas_ = nullptr;

@@ -3,5 +3,5 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    return RunTests<TestLayout, TestResults, TestInputs, TestPrinting>(argc, argv);
+    return RunTests<TestLayout, TestResults, TestInputs, TestPrinting, TestLocation>(argc, argv);
 }

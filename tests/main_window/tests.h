@@ -100,3 +100,15 @@ private slots:
     void formulasNeverShown();
     void disabledWhenStopped();
 };
+
+class TestLocation : public QObject {
+    Q_OBJECT
+    TempSettings settings_;
+private slots:
+    void init() { settings_.Clear(); }
+    void okCopiesAndStopsDisplay();
+    void okWithoutSaving();
+    void closingEnablesMainWindow_data();
+    void closingEnablesMainWindow();
+    void elevationFromDialogRefusedAtStart();
+};

@@ -324,16 +324,16 @@ void TestLayout::savedTexts() {
 
 void TestLayout::corruptedSettings_data() {
     QTest::addColumn<QString>("value");
-    for (const char* v : {"", "abc", "99999999999999999999", "-99999999999999999999", "1e400",
-                          "-1e400", "52", "-2", "3.5", "nan", "inf", "True", "\xC3\xA9\xE2\x82\xAC",
-                          "1,2,3"})
+    for (const char* v :
+         {"", "abc", "99999999999999999999", "-99999999999999999999", "1e400", "-1e400", "52", "-2",
+          "3.5", "nan", "inf", "True", "\xC3\xA9\xE2\x82\xAC", "1,2,3"})
         QTest::newRow(v) << QString::fromUtf8(v);
 }
 
 void TestLayout::corruptedSettings() {
     QFETCH(QString, value);
-    for (const char* key : {"Save", "Details", "Presentation", "Outdoor", "Elevation", "State",
-                            "City"})
+    for (const char* key :
+         {"Save", "Details", "Presentation", "Outdoor", "Elevation", "State", "City"})
         settings_.Set(key, value);
     Fixture f(settings_);
     // The boxes hold at most their longest text, whatever was stored.
