@@ -124,6 +124,12 @@ QStringList LineRange(int first, int last) {
     return names;
 }
 
+// The spoke sets each tick switches, named once.
+const QStringList kDrawThruSetA = LineRange(23, 26);
+const QStringList kDrawThruSetB = LineRange(27, 30);
+const QStringList kBloThruSetB = LineRange(31, 34);
+const QStringList kBloThruSetA = LineRange(35, 38);
+
 QFont FontFor(layout::Style style) {
     switch (style) {
         case layout::Style::Small:
@@ -240,10 +246,8 @@ void frmHalvex::CreateDiagram() {
     c.AddEllipse("Shape4", 4215, 2205, 90, 90, palette().color(QPalette::WindowText));
     c.AddEllipse("Shape5", 2475, 4845, 90, 90, palette().color(QPalette::WindowText));
     for (const Spoke& s : kSpokes) {
-        const QString name = s.name;
-        const int n = name.mid(4).toInt();
-        const bool setA = (n >= 23 && n <= 26) || (n >= 35 && n <= 38);
-        c.AddLine(name, s.x1, s.y1, s.x2, s.y2, setA);
+        const bool setA = kDrawThruSetA.contains(s.name) || kBloThruSetA.contains(s.name);
+        c.AddLine(s.name, s.x1, s.y1, s.x2, s.y2, setA);
     }
     // The rules of the subtraction output - air load = net.
     c.AddLine("Line39", 5250, 3540, 6030, 3540, false);
@@ -590,10 +594,10 @@ void frmHalvex::ClearResults() {
 
 void frmHalvex::Timer1_Timer() {
     const bool phase0 = wheelPhase_ == 0;
-    for (const QString& n : LineRange(23, 26)) canvas_->SetVisible(n, phase0);
-    for (const QString& n : LineRange(27, 30)) canvas_->SetVisible(n, !phase0);
-    for (const QString& n : LineRange(31, 34)) canvas_->SetVisible(n, phase0);
-    for (const QString& n : LineRange(35, 38)) canvas_->SetVisible(n, !phase0);
+    for (const QString& n : kDrawThruSetA) canvas_->SetVisible(n, phase0);
+    for (const QString& n : kDrawThruSetB) canvas_->SetVisible(n, !phase0);
+    for (const QString& n : kBloThruSetB) canvas_->SetVisible(n, phase0);
+    for (const QString& n : kBloThruSetA) canvas_->SetVisible(n, !phase0);
     wheelPhase_ = phase0 ? 1 : 0;
 }
 
