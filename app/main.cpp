@@ -20,6 +20,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("vevi");
     QApplication::setApplicationVersion(VEVI_VERSION);
+    QGuiApplication::setDesktopFileName(VEVI_APP_ID);
     vevi::frmHalvex window;
     window.Form_Load();
     return app.exec();
