@@ -67,6 +67,7 @@ private slots:
     void returnFromOtherWindowLeavesOnce_data();
     void returnFromOtherWindowLeavesOnce();
     void clickOnGoAfterRefusedLeave();
+    void limitBoxShowingActualValueIsNotChecked();
     void longestText_data();
     void longestText();
     void selectionOnFocus_data();
@@ -111,4 +112,6 @@ private slots:
     void closingEnablesMainWindow_data();
     void closingEnablesMainWindow();
     void elevationFromDialogRefusedAtStart();
+    void printMenusStayDisabledAfterDialog();
+    void selectCityAfterRefusedLeave();
 };

@@ -206,6 +206,23 @@ void TestInputs::clickOnGoAfterRefusedLeave() {
     QCOMPARE(f.Focus(), f.B("txtDrawThruFanCapacity"));
 }
 
+void TestInputs::limitBoxShowingActualValueIsNotChecked() {
+    Fixture f(settings_);
+    // Outdoor 56 above a discharge limit of 0: the actual rise shown is -56.
+    f.B("txtOutdoorTemp")->setText("56");
+    f.B("txtBloThruDisTemp")->setText("0");
+    f.Go();
+    QCOMPARE(f.B("txtBloThruTempRise")->text(), QString("-56"));
+    f.B("txtBloThruTempRise")->setFocus(Qt::MouseFocusReason);
+    QTest::keyClick(f.B("txtBloThruTempRise"), Qt::Key_Up);  // leaves the box
+    Fixture::Settle();
+    // The program's own figure is no input to refuse; the display and the limit stay.
+    QCOMPARE(f.prompts.Warnings(), QStringList());
+    QCOMPARE(f.w->ResultsShown(), 1);
+    f.Go();
+    QCOMPARE(f.B("txtBloThruTempRise")->text(), QString("160"));
+}
+
 void TestInputs::longestText_data() {
     QTest::addColumn<QString>("box");
     QTest::addColumn<int>("longest");  // 0: no limit

@@ -98,3 +98,32 @@ void TestLocation::elevationFromDialogRefusedAtStart() {
     QCOMPARE(f.prompts.Warnings(),
              QStringList{"The elevation must be between -10,000 and 145,365 ft"});
 }
+
+void TestLocation::printMenusStayDisabledAfterDialog() {
+    Fixture f(settings_);
+    frmCities* c = Open(f);
+    QVERIFY(!f.A("mnuPrintGraphics")->isEnabled());
+    c->findChild<QPushButton*>("cmdCancel")->click();
+    // Enabling the window again must not enable the print items of a stopped comparison.
+    QVERIFY(!f.A("mnuPrintGraphics")->isEnabled());
+    QVERIFY(!f.A("mnuPrintFormulas")->isEnabled());
+    f.Go();
+    Open(f);
+    f.w->Cities()->findChild<QPushButton*>("cmdCancel")->click();
+    QVERIFY(f.A("mnuPrintGraphics")->isEnabled());
+    QVERIFY(f.A("mnuPrintFormulas")->isEnabled());
+}
+
+void TestLocation::selectCityAfterRefusedLeave() {
+    Fixture f(settings_);
+    f.B("txtIndoorTemp")->setFocus(Qt::MouseFocusReason);
+    f.B("txtIndoorTemp")->selectAll();
+    QTest::keyClicks(f.B("txtIndoorTemp"), "200");
+    QTest::mouseClick(f.Btn("cmdSelectCity"), Qt::LeftButton);
+    Fixture::Settle();
+    // The click that left the refused box opens nothing; the focus is back in the box.
+    QCOMPARE(f.prompts.Warnings().size(), 1);
+    QVERIFY(!f.w->Cities() || !f.w->Cities()->isVisible());
+    QVERIFY(f.w->isEnabled());
+    QCOMPARE(f.Focus(), f.B("txtIndoorTemp"));
+}
