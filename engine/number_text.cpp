@@ -84,6 +84,11 @@ Decimal ToDecimal(double value) {
     std::from_chars(s.data() + e + 1 + (s[e + 1] == '+' ? 1 : 0), s.data() + s.size(), exponent);
     d.pointPos = exponent + 1;
     d.zero = false;
+    // Within a part in 10^15 of the largest double, rounding up would write a number that
+    // reads back as infinity: round toward zero instead.
+    if (exponent == std::numeric_limits<double>::max_exponent10 && d.digits > "179769313486231") {
+        d.digits = "179769313486231";
+    }
     return d;
 }
 

@@ -92,6 +92,10 @@ void TestNumberText::plainAndSignedText_data() {
                                            << " 100000000000000000";
     QTest::newRow("small") << 0.000125 << "0.000125"
                            << " 0.000125";
+    // Rounded up in 15 digits, the largest double would read back as infinity.
+    QTest::newRow("largest double")
+        << -1.7976931348623157e308 << "-179769313486231" + QString(294, '0')
+        << "-179769313486231" + QString(294, '0');
 }
 
 void TestNumberText::plainAndSignedText() {
@@ -101,6 +105,7 @@ void TestNumberText::plainAndSignedText() {
     QCOMPARE(QString::fromStdString(PlainNumberText(value)), plain);
     QCOMPARE(QString::fromStdString(SignedNumberText(value)), sign);
     QCOMPARE(LeadingNumber(PlainNumberText(value)), LeadingNumber(plain.toStdString()));
+    QVERIFY(std::isfinite(LeadingNumber(PlainNumberText(value))));
 }
 
 void TestNumberText::formatNumber_data() {
