@@ -41,14 +41,17 @@ test-sanitize:
 		ctest --output-on-failure -j $(JOBS)
 
 # libFuzzer over number reading, formatting and the comparison, for FUZZ_SECONDS.
+# A fixed seed keeps CI repeatable; FUZZ_SEED=0 lets libFuzzer pick one.
 FUZZ_SECONDS ?= 60
+FUZZ_SEED ?= 1
 fuzz:
 	@bash scripts/install-deps.sh --all
 	@cmake -S . -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ \
 		-DCMAKE_BUILD_TYPE=RelWithDebInfo -DVEVI_FUZZ=ON -DBUILD_TESTING=OFF >/dev/null
 	@cmake --build build-fuzz --target fuzz_engine
 	@rm -rf build-fuzz/corpus && mkdir -p build-fuzz/corpus && cp fuzz/corpus/* build-fuzz/corpus/
-	./build-fuzz/fuzz_engine -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+	./build-fuzz/fuzz_engine -max_total_time=$(FUZZ_SECONDS) -seed=$(FUZZ_SEED) \
+		-print_final_stats=1 \
 		build-fuzz/corpus
 
 # A Debian package of the program, built by CPack into build/.
