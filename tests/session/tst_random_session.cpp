@@ -139,6 +139,8 @@ public:
         }
         if (kind < 86) {
             QTest::mouseClick(f_.Btn("cmdSelectCity"), Qt::LeftButton);
+            if (f_.w->Cities() && f_.w->Cities()->isVisible())
+                (void)QTest::qWaitForWindowActive(f_.w->Cities());
             return "open the location dialog";
         }
         if (kind < 90) {
@@ -155,7 +157,8 @@ public:
         }
         if (f_.Btn("cmdShowFormulas")->isVisible()) {
             f_.w->cmdShowFormulas_Click();
-            QTest::qWait(5);  // the formulas window is activated before the user goes back
+            // The formulas window is active before the user goes back.
+            (void)QTest::qWaitForWindowActive(f_.w->Formulas());
             f_.w->Formulas()->cmdShowGraphics_Click();
             return "formulas and back";
         }
