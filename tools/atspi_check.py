@@ -584,15 +584,9 @@ def run(args, report):
     # ---- The formulas window.
     show = main.find(desc="cmdShowFormulas")
     report.heading(f"Pressing {q(show.name)} (cmdShowFormulas): the formulas window")
-    windows = None
-    if press(show):
-        windows = wait_until("the formulas window", lambda: (
-            lambda w: w if w.get("frmFormulas") and w["frmFormulas"].showing else None)(
-                top_windows(app_acc)), args.timeout)
-    if not windows:
-        report.fail("the formulas window did not appear after pressing cmdShowFormulas")
-    else:
-        formulas = windows["frmFormulas"]
+    formulas = open_window(app_acc, show, "frmFormulas", "the formulas window",
+                           "pressing cmdShowFormulas", args, report)
+    if formulas:
         report.line(f"  {formulas.role} {q(formulas.name)}, description {q(formulas.desc)}")
         if formulas.role not in ("frame", "window", "dialog"):
             report.note(f"formulas window: exposed with the role {q(formulas.role)}, not as a "
@@ -613,59 +607,30 @@ def run(args, report):
         if sum(1 for n in formulas.walk() if n.role == "label" and n.name == "p"):
             report.note("formulas window: the density symbol is a label reading \"p\"; a screen "
                         "reader says \"p\", not \"rho\"")
-        back = formulas.find(desc="cmdShowGraphics")
-        if back is None or not press(back):
-            report.fail("formulas window: cmdShowGraphics could not be pressed")
-        elif not wait_until("the formulas window to close", lambda: not top_windows(app_acc)
-                            ["frmFormulas"].showing, args.timeout):
-            report.fail("formulas window: still showing after cmdShowGraphics")
-        else:
-            check_focus_returns(app_acc, "the formulas window", args, report)
+        close_window(app_acc, formulas, "cmdShowGraphics", "frmFormulas", "the formulas window",
+                     args, report)
 
     # ---- The About box, through the Help menu's action.
     report.heading("Help > About through the menu item's AT-SPI action: the About box")
     main = top_windows(app_acc)["frmHalvex"]
     about_item = main.find(role="menu item", name=menus.get("mnuAbout", "About"))
-    windows = None
-    if about_item is None or not press(about_item):
-        report.fail("the About menu item could not be pressed through AT-SPI")
-    else:
-        windows = wait_until("the About box", lambda: (
-            lambda w: w if w.get("frmAbout") and w["frmAbout"].showing else None)(
-                top_windows(app_acc)), args.timeout)
-        if not windows:
-            report.fail("the About box did not appear after its menu item was pressed")
-    if windows:
-        about = windows["frmAbout"]
+    about = open_window(app_acc, about_item, "frmAbout", "the About box",
+                        "pressing its menu item", args, report)
+    if about:
         report.line(f"  {about.role} {q(about.name)}, description {q(about.desc)}")
         print_controls(about, report)
         check_descriptions(about, "About box", report)
         check_names(about, "About box", report)
-        ok = about.find(desc="Cmd_OK")
-        if ok is None or not press(ok):
-            report.fail("About box: its OK button could not be pressed")
-        elif not wait_until("the About box to close",
-                            lambda: not top_windows(app_acc)["frmAbout"].showing, args.timeout):
-            report.fail("About box: still showing after OK")
-        else:
-            check_focus_returns(app_acc, "the About box", args, report)
+        close_window(app_acc, about, "Cmd_OK", "frmAbout", "the About box", args, report)
 
     # ---- The location dialog.
     main = top_windows(app_acc)["frmHalvex"]
     city = main.find(desc="cmdSelectCity")
     report.heading(f"Pressing {q(city.name) if city else 'cmdSelectCity'} (cmdSelectCity): "
                    "the location dialog")
-    windows = None
-    if city is None or not press(city):
-        report.fail("cmdSelectCity could not be pressed through AT-SPI")
-    else:
-        windows = wait_until("the location dialog", lambda: (
-            lambda w: w if w.get("frmCities") and w["frmCities"].showing else None)(
-                top_windows(app_acc)), args.timeout)
-        if not windows:
-            report.fail("the location dialog did not appear after pressing cmdSelectCity")
-    if windows:
-        cities = windows["frmCities"]
+    cities = open_window(app_acc, city, "frmCities", "the location dialog",
+                         "pressing cmdSelectCity", args, report)
+    if cities:
         report.line(f"  {cities.role} {q(cities.name)}, description {q(cities.desc)}")
         if cities.name != "Select a City":
             report.fail(f"location dialog is named {q(cities.name)}, not \"Select a City\"")
@@ -678,17 +643,37 @@ def run(args, report):
                 report.fail(f"location dialog: no list described {desc}")
             elif not any(c.role == "list item" and c.name for c in n.children):
                 report.fail(f"location dialog: the list {desc} reads no items")
-        cancel = cities.find(desc="cmdCancel")
-        if cancel is None or not press(cancel):
-            report.fail("location dialog: cmdCancel could not be pressed")
-        elif not wait_until("the location dialog to close",
-                            lambda: not top_windows(app_acc)["frmCities"].showing, args.timeout):
-            report.fail("location dialog: still showing after Cancel")
-        else:
-            check_focus_returns(app_acc, "the location dialog", args, report)
+        close_window(app_acc, cities, "cmdCancel", "frmCities", "the location dialog", args,
+                     report)
 
     if app.poll() is not None:
         report.fail(f"the program exited during the check ({app.returncode})")
+
+
+def open_window(app_acc, trigger, desc, what, how, args, report):
+    """Presses `trigger` and gives the top window described `desc` once it shows, or None."""
+    if trigger is None or not press(trigger):
+        report.fail(f"{what}: {how} failed through AT-SPI")
+        return None
+    windows = wait_until(what, lambda: (
+        lambda w: w if w.get(desc) and w[desc].showing else None)(top_windows(app_acc)),
+        args.timeout)
+    if not windows:
+        report.fail(f"{what} did not appear after {how}")
+        return None
+    return windows[desc]
+
+
+def close_window(app_acc, window, button, desc, what, args, report):
+    """Presses the window's own closing button, then checks where the focus went."""
+    node = window.find(desc=button)
+    if node is None or not press(node):
+        report.fail(f"{what}: {button} could not be pressed")
+    elif not wait_until(f"{what} to close",
+                        lambda: not top_windows(app_acc)[desc].showing, args.timeout):
+        report.fail(f"{what}: still showing after {button}")
+    else:
+        check_focus_returns(app_acc, what, args, report)
 
 
 def check_focus_returns(app_acc, closed, args, report):
