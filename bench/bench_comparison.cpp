@@ -4,7 +4,7 @@
 #include <string>
 
 #include "comparison.h"
-#include "result_texts.h"
+#include "results.h"
 
 int main(int argc, char** argv) {
     const int runs = argc > 1 ? std::stoi(argv[1]) : 200000;
@@ -14,13 +14,14 @@ int main(int argc, char** argv) {
     // Warm up the caches and the allocator before timing.
     for (int i = 0; i < 1000; ++i) {
         const auto r = vevi::ComputeComparison(inputs, shared);
-        sink += vevi::ComparisonLabelTexts(inputs, *r, shared).size();
+        sink += vevi::ReportComparison(inputs, *r, shared).formulas.size();
     }
     const auto start = std::chrono::steady_clock::now();
     for (int i = 0; i < runs; ++i) {
         inputs.OutdoorTemp = std::to_string(i % 100 - 40);  // vary the work a little
         const auto r = vevi::ComputeComparison(inputs, shared);
-        for (const auto& t : vevi::ComparisonLabelTexts(inputs, *r, shared)) sink += t.text.size();
+        for (const auto& t : vevi::ReportComparison(inputs, *r, shared).formulas)
+            sink += t.text.size();
     }
     const double seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();

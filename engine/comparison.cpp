@@ -3,6 +3,7 @@
 #include <cmath>
 #include <initializer_list>
 
+#include "field_rules.h"
 #include "formulas.h"
 #include "number_text.h"
 
@@ -47,6 +48,13 @@ auto& ComparisonInputs::TextOf(Inputs& self, Field field) {
             return self.DrawThruTempRise;
     }
     return self.Elevation;
+}
+
+ComparisonInputs::ComparisonInputs() {
+    for (std::size_t i = 0; i < kFieldCount; ++i) {
+        const auto field = static_cast<Field>(i);
+        Text(field) = RuleOf(field).designText;
+    }
 }
 
 std::string ComparisonInputs::FieldText(Field field) const {

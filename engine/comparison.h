@@ -9,17 +9,19 @@
 
 namespace vevi {
 
-// The texts of the nine fields at the press of the start button, with their design texts.
+// The texts of the nine fields at the press of the start button.
 struct ComparisonInputs : FieldReader {
-    std::string Elevation = "0";
-    std::string OutdoorTemp = "0";
-    std::string IndoorTemp = "65";
-    std::string BloThruFanCapacity = "10000";
-    std::string BloThruDisTemp = "160";
-    std::string BloThruTempRise = "160";
-    std::string DrawThruFanCapacity = "10000";
-    std::string DrawThruDisTemp = "140";
-    std::string DrawThruTempRise = "110";
+    ComparisonInputs();  // every field at its design text
+
+    std::string Elevation;
+    std::string OutdoorTemp;
+    std::string IndoorTemp;
+    std::string BloThruFanCapacity;
+    std::string BloThruDisTemp;
+    std::string BloThruTempRise;
+    std::string DrawThruFanCapacity;
+    std::string DrawThruDisTemp;
+    std::string DrawThruTempRise;
 
     std::string FieldText(Field field) const override;
     std::string& Text(Field field);

@@ -1,6 +1,7 @@
 // The nine input fields of the main window, and how the engine reads their texts.
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 namespace vevi {
@@ -16,6 +17,7 @@ enum class Field {
     DrawThruDisTemp,
     DrawThruTempRise,
 };
+inline constexpr std::size_t kFieldCount = 9;
 
 // The procedures that read the main window's fields themselves read them through this,
 // so that they run, and are tested, without a window.

@@ -14,7 +14,7 @@
 #include "comparison.h"
 #include "matching.h"
 #include "number_text.h"
-#include "result_texts.h"
+#include "results.h"
 
 using namespace vevi;
 
@@ -87,14 +87,22 @@ ComparisonInputs Fields(std::string_view data) {
     return in;
 }
 
-// The labels whose whole text the engine formats (the others echo field texts).
-bool Formatted(const LabelText& t) {
-    static const char* kEcho[] = {"InletTemp", "SpaceTemp",        "CFMd",          "CFMs",
-                                  "TempR",     "OutputMBHFormula", "BloThruAirTemp"};
-    if (t.name.find("DischargeTempR") != std::string::npos) return true;
-    for (const char* e : kEcho)
-        if (t.name.find(e) != std::string::npos) return false;
-    return true;
+// The figures whose whole text the engine formats (the others echo field texts).
+bool Formatted(Quantity q) {
+    return q != Quantity::InletTemp && q != Quantity::SpaceTemp;
+}
+bool Formatted(FormulaSlot slot) {
+    switch (slot) {
+        case FormulaSlot::CFMd:
+        case FormulaSlot::CFMs:
+        case FormulaSlot::InletTempR:
+        case FormulaSlot::SpaceTempR:
+        case FormulaSlot::OutputMBHFormula:
+        case FormulaSlot::AirTemp:
+            return false;
+        default:
+            return true;
+    }
 }
 
 }  // namespace
@@ -112,8 +120,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const ComparisonInputs in = Fields(text);
     SharedValues shared;
     if (const auto result = ComputeComparison(in, shared)) {
-        for (const LabelText& t : ComparisonLabelTexts(in, *result, shared))
-            if (Formatted(t) && ShowsBadNumber(t.text)) Fail("label", t.name + "=" + t.text);
+        const ComparisonReport report = ReportComparison(in, *result, shared);
+        for (Arrangement a : kArrangements)
+            for (std::size_t q = 0; q < kQuantityCount; ++q) {
+                const std::string& text = report.Value(a, Quantity(q)).text;
+                if (Formatted(Quantity(q)) && ShowsBadNumber(text)) Fail("value", text);
+            }
+        for (const FormulaText& t : report.formulas)
+            if (Formatted(t.slot) && ShowsBadNumber(t.text)) Fail("formula", t.text);
     }
     for (MatchKind kind :
          {MatchKind::Input, MatchKind::Output, MatchKind::Net, MatchKind::Airflow}) {

@@ -40,6 +40,11 @@ QFont SymbolFont() {
 }
 
 // Sized after the font's advance, so that leading and trailing blanks take their room too.
+template <class Enum>
+std::size_t Index(Enum value) {
+    return static_cast<std::size_t>(value);
+}
+
 void FitToText(QLabel* label) {
     const QFontMetrics fm(label->font());
     const int width =
@@ -61,40 +66,44 @@ frmFormulas::frmFormulas(QWidget* mainWindow)
     cmdShowGraphics_->setGeometry(TwipsRect(8265, 0, 1815, 375));
     connect(cmdShowGraphics_, &QPushButton::clicked, this, &frmFormulas::cmdShowGraphics_Click);
 
-    BuildSection(0, "Draw Thru System", "DrawThru");
+    BuildSection(0, "Draw Thru System", Arrangement::DrawThru);
 
     auto* separator = new QFrame(this);
     separator->setFrameShape(QFrame::HLine);
     separator->setFrameShadow(QFrame::Plain);
     separator->setGeometry(0, Px(kSeparatorTop), width(), 1);
 
-    BuildSection(kBloThruTop, "Blow Thru System", "BloThru");
+    BuildSection(kBloThruTop, "Blow Thru System", Arrangement::BloThru);
 
     LayoutLines();
     DescribeNamedControls(this);
 }
 
-QLabel* frmFormulas::AddLabel(const QString& name, const QString& text) {
+QLabel* frmFormulas::AddLabel(std::optional<FormulaSlot> slot, const QString& text) {
     auto* label = new QLabel(text, this);
-    label->setObjectName(name);
+    if (slot) {
+        label->setObjectName(FigureName(section_, *slot));
+        figures_[Index(section_)][Index(*slot)] = label;
+    }
     label->setFont(LabelFont());
     label->setTextFormat(Qt::PlainText);
     FitToText(label);
     return label;
 }
 
-frmFormulas::Item frmFormulas::Text(const QString& name, const QString& text) {
+frmFormulas::Item frmFormulas::Text(std::optional<FormulaSlot> slot, const QString& text) {
     Item item;
-    item.text = AddLabel(name, text);
+    item.text = AddLabel(slot, text);
     return item;
 }
 
-frmFormulas::Item frmFormulas::Fraction(const QString& numeratorName, const QString& numeratorText,
-                                        const QString& denominatorName,
+frmFormulas::Item frmFormulas::Fraction(std::optional<FormulaSlot> numeratorSlot,
+                                        const QString& numeratorText,
+                                        std::optional<FormulaSlot> denominatorSlot,
                                         const QString& denominatorText) {
     Item item;
-    item.numerator = AddLabel(numeratorName, numeratorText);
-    item.denominator = AddLabel(denominatorName, denominatorText);
+    item.numerator = AddLabel(numeratorSlot, numeratorText);
+    item.denominator = AddLabel(denominatorSlot, denominatorText);
     item.rule = new QFrame(this);
     item.rule->setFrameShape(QFrame::HLine);
     item.rule->setFrameShadow(QFrame::Plain);
@@ -110,11 +119,12 @@ void frmFormulas::AddLine(double numeratorTop, double denominatorTop, std::vecto
 }
 
 // One arrangement's title (its top in twips) and its five formula lines.
-void frmFormulas::BuildSection(int top, const QString& title, const QString& arrangement) {
-    const bool draw = arrangement == "DrawThru";
-    auto name = [&](const char* suffix) { return "lbl" + arrangement + suffix; };
+void frmFormulas::BuildSection(int top, const QString& title, Arrangement arrangement) {
+    const bool draw = arrangement == Arrangement::DrawThru;
+    section_ = arrangement;
+    using F = FormulaSlot;
 
-    QLabel* heading = AddLabel(QString(), title);
+    QLabel* heading = AddLabel(std::nullopt, title);
     heading->setFont(MakeFont(FontFace::Arial, 8.25, true, false, true));
     FitToText(heading);
     heading->move(Px(kTitleLeft), Px(top));
@@ -125,47 +135,44 @@ void frmFormulas::BuildSection(int top, const QString& title, const QString& arr
 
     // The first two lines differ in what stands over what; the other three only in names.
     if (draw) {
-        AddLine(150, 435,
-                {Text({}, "CFMi  =  CFMd  x "), Fraction({}, inletTemp, {}, dischargeTemp),
-                 Text(name("CFMd"), "="),
-                 Fraction(name("InletTempR"), "460 + 0", name("DischargeTempR_0"), "460 + 0"),
-                 Text(name("InletCFM"), "0")});
-        AddLine(685, 960,
-                {Text({}, "NCFM  =  CFMd  x "), Fraction({}, spaceTemp, {}, dischargeTemp),
-                 Text(name("CFMs"), "="),
-                 Fraction(name("SpaceTempR"), "460 + 0", name("DischargeTempR_1"), "460 + 0"),
-                 Text(name("SpaceCFM"), "0")});
+        AddLine(
+            150, 435,
+            {Text({}, "CFMi  =  CFMd  x "), Fraction({}, inletTemp, {}, dischargeTemp),
+             Text(F::CFMd, "="), Fraction(F::InletTempR, "460 + 0", F::DischargeTempR_0, "460 + 0"),
+             Text(F::InletCFM, "0")});
+        AddLine(
+            685, 960,
+            {Text({}, "NCFM  =  CFMd  x "), Fraction({}, spaceTemp, {}, dischargeTemp),
+             Text(F::CFMs, "="), Fraction(F::SpaceTempR, "460 + 0", F::DischargeTempR_1, "460 + 0"),
+             Text(F::SpaceCFM, "0")});
     } else {
-        AddLine(2745, 3015,
-                {Text({}, "CFMd  =  CFMi  x "), Fraction({}, dischargeTemp, {}, inletTemp),
-                 Text(name("CFMd"), "="),
-                 Fraction(name("DischargeTempR_0"), "460 + 0", name("InletTempR"), "460 + 0"),
-                 Text(name("DischargeCFM"), "0")});
-        AddLine(3300, 3555,
-                {Text({}, "CFMs  =  CFMd  x "), Fraction({}, spaceTemp, {}, dischargeTemp),
-                 Text(name("CFMs"), "="),
-                 Fraction(name("SpaceTempR"), "460 + 0", name("DischargeTempR_1"), "460 + 0"),
-                 Text(name("SpaceCFM"), "0")});
+        AddLine(
+            2745, 3015,
+            {Text({}, "CFMd  =  CFMi  x "), Fraction({}, dischargeTemp, {}, inletTemp),
+             Text(F::CFMd, "="), Fraction(F::DischargeTempR_0, "460 + 0", F::InletTempR, "460 + 0"),
+             Text(F::DischargeCFM, "0")});
+        AddLine(
+            3300, 3555,
+            {Text({}, "CFMs  =  CFMd  x "), Fraction({}, spaceTemp, {}, dischargeTemp),
+             Text(F::CFMs, "="), Fraction(F::SpaceTempR, "460 + 0", F::DischargeTempR_1, "460 + 0"),
+             Text(F::SpaceCFM, "0")});
     }
 
     const Item density = Text({}, kDensitySymbol);
     density.text->setFont(SymbolFont());
     FitToText(density.text);
-    AddLine(
-        draw ? 1225 : 3805, draw ? 1470 : 4050,
-        {density, Text({}, "(Air Density @ blower) = 1.32605 x "),
-         Fraction({}, "Barometric Pressure", {}, "460 + Temperature @ Fan (\u00B0F)"),
-         Text({}, "= 1.32605 x "), Fraction(name("BaroPress"), "0", name("AirTemp"), "460  +  0"),
-         Text({}, "= "), Text(name("AirDensity"), "0")});
+    AddLine(draw ? 1225 : 3805, draw ? 1470 : 4050,
+            {density, Text({}, "(Air Density @ blower) = 1.32605 x "),
+             Fraction({}, "Barometric Pressure", {}, "460 + Temperature @ Fan (\u00B0F)"),
+             Text({}, "= 1.32605 x "), Fraction(F::BaroPress, "0", F::AirTemp, "460  +  0"),
+             Text({}, "= "), Text(F::AirDensity, "0")});
 
-    // The Draw Thru numerator keeps its name without the arrangement.
-    const QString outputFormula = draw ? "lblOutputMBHFormula" : name("OutputMBHFormula");
     const Item output =
         Fraction({}, "CFMb x" + kDensityGap + "x Specific Heat x Min/Hr x Temperature Rise", {},
                  "Btu/hr / MBH");
     AddLine(draw ? 1735 : 4335, draw ? 1980 : 4590,
             {Text({}, "MBH Output ="), output, Text({}, "="),
-             Fraction(outputFormula, "000", {}, "1000"), Text(name("OutputMBH"), "=")});
+             Fraction(F::OutputMBHFormula, "000", {}, "1000"), Text(F::OutputMBH, "=")});
     lines_.back().gapHost = output.numerator;
     lines_.back().gapSymbol = AddLabel({}, kDensitySymbol);
     lines_.back().gapSymbol->setFont(SymbolFont());
@@ -173,16 +180,29 @@ void frmFormulas::BuildSection(int top, const QString& title, const QString& arr
 
     AddLine(draw ? 2205 : 4800, draw ? 2205 : 4800,
             {Text({}, "MBH Input = MBH Output / Burner Efficiency = "),
-             Text(name("InputMBHFormula"), "000"), Text(name("InputMBH"), "0")});
+             Text(F::InputMBHFormula, "000"), Text(F::InputMBH, "0")});
 }
 
-QLabel* frmFormulas::Label(const QString& name) const {
-    if (name.isEmpty()) return nullptr;
-    return findChild<QLabel*>(name, Qt::FindDirectChildrenOnly);
+QString FigureName(Arrangement arrangement, FormulaSlot slot) {
+    static constexpr std::array<const char*, kFormulaSlotCount> kSuffixes = {
+        "CFMd",     "CFMs",         "InletTempR",       "DischargeTempR_0", "DischargeTempR_1",
+        "InletCFM", "DischargeCFM", "SpaceTempR",       "SpaceCFM",         "BaroPress",
+        "AirTemp",  "AirDensity",   "OutputMBHFormula", "OutputMBH",        "InputMBHFormula",
+        "InputMBH"};
+    // The Draw Thru output numerator keeps its name without the arrangement.
+    if (arrangement == Arrangement::DrawThru && slot == FormulaSlot::OutputMBHFormula)
+        return QStringLiteral("lblOutputMBHFormula");
+    const QString prefix = arrangement == Arrangement::DrawThru ? "lblDrawThru" : "lblBloThru";
+    return prefix + kSuffixes[Index(slot)];
 }
 
-void frmFormulas::SetLabelText(const QString& name, const QString& text) {
-    QLabel* label = Label(name);
+QLabel* frmFormulas::Figure(Arrangement arrangement, FormulaSlot slot) const {
+    return figures_[Index(arrangement)][Index(slot)];
+}
+
+void frmFormulas::SetFigure(Arrangement arrangement, FormulaSlot slot, const QString& text) {
+    QLabel* label = Figure(arrangement, slot);
+    Q_ASSERT(label);  // the engine writes only the figures an arrangement shows
     if (!label) return;
     label->setText(text);
     FitToText(label);
@@ -264,11 +284,6 @@ void frmFormulas::Form_Activate() {
 
 void frmFormulas::cmdShowGraphics_Click() {
     hide();
-    if (mainWindow_) {
-        mainWindow_->show();
-        mainWindow_->raise();
-        mainWindow_->activateWindow();
-    }
     emit graphicsShown();
 }
 

@@ -2,7 +2,11 @@
 #pragma once
 
 #include <QWidget>
+#include <array>
+#include <optional>
 #include <vector>
+
+#include "results.h"
 
 class QFrame;
 class QLabel;
@@ -10,7 +14,10 @@ class QPushButton;
 
 namespace vevi {
 
-// A borderless panel of formula lines. The comparison writes its labels by name; the window
+// The objectName of a figure's label.
+QString FigureName(Arrangement arrangement, FormulaSlot slot);
+
+// A borderless panel of formula lines. The comparison writes its figures by slot; the window
 // computes nothing. Each line is laid left to right, so a longer text pushes the rest of its
 // line to the right.
 class frmFormulas : public QWidget {
@@ -20,15 +27,15 @@ public:
     // the parent, so that this window stays a top-level window of its own.
     explicit frmFormulas(QWidget* mainWindow);
 
-    // The label with this objectName, or nullptr.
-    QLabel* Label(const QString& name) const;
-    // Sets a label's text and lays its line out again. Unknown names are ignored.
-    void SetLabelText(const QString& name, const QString& text);
+    // The label of one figure; nullptr for a figure the arrangement does not show.
+    QLabel* Figure(Arrangement arrangement, FormulaSlot slot) const;
+    // Sets a figure's text and lays its line out again.
+    void SetFigure(Arrangement arrangement, FormulaSlot slot, const QString& text);
 
     void cmdShowGraphics_Click();
 
 signals:
-    // After "Show graphics" has brought the main window back.
+    // After "Show graphics" has hidden this window: the main window comes back.
     void graphicsShown();
 
 protected:
@@ -51,11 +58,12 @@ private:
         QLabel* gapHost = nullptr;
     };
 
-    void BuildSection(int top, const QString& title, const QString& arrangement);
-    QLabel* AddLabel(const QString& name, const QString& text);
-    Item Text(const QString& name, const QString& text = QString());
-    Item Fraction(const QString& numeratorName, const QString& numeratorText,
-                  const QString& denominatorName, const QString& denominatorText);
+    void BuildSection(int top, const QString& title, Arrangement arrangement);
+    // A figure's label is named after its slot in the section being built.
+    QLabel* AddLabel(std::optional<FormulaSlot> slot, const QString& text);
+    Item Text(std::optional<FormulaSlot> slot, const QString& text = QString());
+    Item Fraction(std::optional<FormulaSlot> numeratorSlot, const QString& numeratorText,
+                  std::optional<FormulaSlot> denominatorSlot, const QString& denominatorText);
     void AddLine(double numeratorTop, double denominatorTop, std::vector<Item> items);
     void LayoutLine(Line& line);
     void LayoutLines();
@@ -64,6 +72,8 @@ private:
     QWidget* mainWindow_;
     QPushButton* cmdShowGraphics_ = nullptr;
     std::vector<Line> lines_;
+    Arrangement section_ = Arrangement::DrawThru;
+    std::array<std::array<QLabel*, kFormulaSlotCount>, kArrangements.size()> figures_{};
 };
 
 }  // namespace vevi

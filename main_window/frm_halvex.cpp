@@ -27,7 +27,7 @@
 #include "number_text.h"
 #include "print_widget.h"
 #include "prompts.h"
-#include "result_texts.h"
+#include "results.h"
 #include "settings_store.h"
 #include "twips.h"
 
@@ -493,13 +493,15 @@ void frmHalvex::StartComparison() {
         prompts_->Warn("The values entered give no result that can be shown", kInvalidValue);
         return;
     }
-    for (const LabelText& t : ComparisonLabelTexts(inputs, *result, shared_)) {
-        const QString name = QString::fromStdString(t.name);
-        const QString text = QString::fromStdString(t.text);
-        if (t.window == TextWindow::Main)
-            Label(name)->setText(text);
-        else
-            Formulas()->SetLabelText(name, text);
+    const ComparisonReport report = ReportComparison(inputs, *result, shared_);
+    static const char* const kQuantityNames[] = {"InletCFM", "DisCFM", "SpaceCFM", "BTUOut", "BTUIn", "BTUAirLoad", "BTUNet", "InletTemp", "DisTemp", "SpaceTemp"};
+    for (Arrangement a : kArrangements) {
+        const QString prefix = a == Arrangement::DrawThru ? "lblDrawThru" : "lblBloThru";
+        for (std::size_t q = 0; q < kQuantityCount; ++q)
+            Label(prefix + kQuantityNames[q])->setText(QString::fromStdString(report.Value(a, Quantity(q)).text));
+        for (const FormulaText& t : report.formulas)
+            if (t.arrangement == a)
+                Formulas()->SetFigure(t.arrangement, t.slot, QString::fromStdString(t.text));
     }
     SizeDrawThruFlame();
     SizeBloThruFlame();

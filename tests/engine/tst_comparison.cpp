@@ -1,8 +1,9 @@
 #include <QtTest>
-#include <map>
+#include <tuple>
+#include <vector>
 
 #include "number_text.h"
-#include "result_texts.h"
+#include "results.h"
 #include "test_fields.h"
 #include "tests.h"
 
@@ -21,13 +22,6 @@ ComparisonResult Run(const ComparisonInputs& in, SharedValues& s) {
     const auto r = ComputeComparison(in, s);
     if (!r) qFatal("comparison failed");
     return *r;
-}
-
-std::map<std::string, std::string> TextsOf(const std::vector<LabelText>& texts, TextWindow w) {
-    std::map<std::string, std::string> m;
-    for (const auto& t : texts)
-        if (t.window == w) m[t.name] = t.text;
-    return m;
 }
 
 }  // namespace
@@ -179,88 +173,101 @@ void TestComparison::failureLeavesSharedValues() {
 void TestComparison::labelTextsDefaults() {
     SharedValues s;
     const auto in = Inputs();
-    const auto texts = ComparisonLabelTexts(in, Run(in, s), s);
-    const auto main = TextsOf(texts, TextWindow::Main);
-    const std::map<std::string, std::string> expectedMain = {
-        {"lblDrawThruInletCFM", "8,070"},
-        {"lblDrawThruDisCFM", "10,000"},
-        {"lblDrawThruSpaceCFM", "9,211"},
-        {"lblDrawThruBTUOut", "1103"},
-        {"lblDrawThruBTUIn", "1199"},
-        {"lblDrawThruBTUAirLoad", "652"},
-        {"lblDrawThruBTUNet", "451"},
-        {"lblDrawThruInletTemp", "@ 0\u00B0F"},
-        {"lblDrawThruDisTemp", "@  110\u00B0F"},
-        {"lblDrawThruSpaceTemp", "@ 65\u00B0F"},
-        {"lblBloThruInletCFM", "10,000"},
-        {"lblBloThruDisCFM", "13,478"},
-        {"lblBloThruSpaceCFM", "11,413"},
-        {"lblBloThruBTUOut", "1987"},
-        {"lblBloThruBTUIn", "2160"},
-        {"lblBloThruBTUAirLoad", "807"},
-        {"lblBloThruBTUNet", "1180"},
-        {"lblBloThruInletTemp", "@ 0\u00B0F"},
-        {"lblBloThruDisTemp", "@  160\u00B0F"},
-        {"lblBloThruSpaceTemp", "@ 65\u00B0F"},
+    const ComparisonReport report = ReportComparison(in, Run(in, s), s);
+    using A = Arrangement;
+    using Q = Quantity;
+    const struct {
+        A arrangement;
+        Q quantity;
+        const char* text;
+    } expectedMain[] = {
+        {A::DrawThru, Q::InletCFM, "8,070"},
+        {A::DrawThru, Q::DisCFM, "10,000"},
+        {A::DrawThru, Q::SpaceCFM, "9,211"},
+        {A::DrawThru, Q::BTUOut, "1103"},
+        {A::DrawThru, Q::BTUIn, "1199"},
+        {A::DrawThru, Q::BTUAirLoad, "652"},
+        {A::DrawThru, Q::BTUNet, "451"},
+        {A::DrawThru, Q::InletTemp, "@ 0\u00B0F"},
+        {A::DrawThru, Q::DisTemp, "@  110\u00B0F"},
+        {A::DrawThru, Q::SpaceTemp, "@ 65\u00B0F"},
+        {A::BloThru, Q::InletCFM, "10,000"},
+        {A::BloThru, Q::DisCFM, "13,478"},
+        {A::BloThru, Q::SpaceCFM, "11,413"},
+        {A::BloThru, Q::BTUOut, "1987"},
+        {A::BloThru, Q::BTUIn, "2160"},
+        {A::BloThru, Q::BTUAirLoad, "807"},
+        {A::BloThru, Q::BTUNet, "1180"},
+        {A::BloThru, Q::InletTemp, "@ 0\u00B0F"},
+        {A::BloThru, Q::DisTemp, "@  160\u00B0F"},
+        {A::BloThru, Q::SpaceTemp, "@ 65\u00B0F"},
     };
-    QCOMPARE(main, expectedMain);
+    for (const auto& e : expectedMain)
+        QCOMPARE(report.Value(e.arrangement, e.quantity).text, std::string(e.text));
+    // The numbers behind the texts are the unrounded figures, or what the text shows.
+    QCOMPARE(report.Value(A::DrawThru, Q::BTUIn).value, 1103 / 0.92);
+    QCOMPARE(report.Value(A::DrawThru, Q::BTUNet).value, report.result.DrawThru.OutputMBH - 652);
+    QCOMPARE(report.Value(A::BloThru, Q::DisTemp).value, 160.0);
+    QCOMPARE(report.Value(A::DrawThru, Q::SpaceTemp).value, 65.0);
+    QCOMPARE(report.Value(A::BloThru, Q::SpaceCFM).value, report.result.BloThru.SpaceCFM);
 
-    const auto formulas = TextsOf(texts, TextWindow::Formulas);
-    const std::map<std::string, std::string> expectedFormulas = {
-        {"lblDrawThruCFMd", "= 10000  x  "},
-        {"lblDrawThruCFMs", "= 10000  x  "},
-        {"lblBloThruCFMd", "= 10000  x  "},
-        {"lblDrawThruInletTempR", "460 + 0"},
-        {"lblBloThruInletTempR", "460 + 0"},
-        {"lblDrawThruDischargeTempR_0", "460 +  110"},
-        {"lblDrawThruDischargeTempR_1", "460 +  110"},
-        {"lblDrawThruInletCFM", "  =  8,070 CFM"},
-        {"lblDrawThruSpaceTempR", "460 + 65"},
-        {"lblBloThruSpaceTempR", "460 + 65"},
-        {"lblDrawThruSpaceCFM", "  =  9,211 NCFM"},
-        {"lblDrawThruBaroPress", "29.92"},
-        {"lblBloThruBaroPress", "29.92"},
-        {"lblDrawThruAirTemp", "460  +   110"},
-        {"lblDrawThruAirDensity", "0.0696 lbs./cu. ft."},
-        {"lblOutputMBHFormula", "10000 x 0.0696 x 0.24 x 60 x 110"},
-        {"lblDrawThruOutputMBH", " = 1103 MBH"},
-        {"lblDrawThruInputMBHFormula", "1103 / 0.92 = "},
-        {"lblDrawThruInputMBH", "1199 MBH"},
-        {"lblBloThruDischargeTempR_0", "460 +  160"},
-        {"lblBloThruDischargeTempR_1", "460 +  160"},
-        {"lblBloThruDischargeCFM", "  =  13,478 CFM"},
-        {"lblBloThruCFMs", "= 13,478  x  "},
-        {"lblBloThruSpaceCFM", "  =  11,413 NCFM"},
-        {"lblBloThruAirTemp", "460  +  0"},
-        {"lblBloThruAirDensity", "0.0863 lbs./cu. ft."},
-        {"lblBloThruOutputMBHFormula", "10,000 x 0.0863 x 0.24 x 60 x 160"},
-        {"lblBloThruOutputMBH", " = 1987 MBH"},
-        {"lblBloThruInputMBHFormula", "1987 / 0.92 = "},
-        {"lblBloThruInputMBH", "2160 MBH"},
+    using F = FormulaSlot;
+    const std::vector<std::tuple<A, F, std::string>> expectedFormulas = {
+        {A::DrawThru, F::CFMd, "= 10000  x  "},
+        {A::DrawThru, F::CFMs, "= 10000  x  "},
+        {A::DrawThru, F::InletTempR, "460 + 0"},
+        {A::DrawThru, F::DischargeTempR_0, "460 +  110"},
+        {A::DrawThru, F::DischargeTempR_1, "460 +  110"},
+        {A::DrawThru, F::InletCFM, "  =  8,070 CFM"},
+        {A::DrawThru, F::SpaceTempR, "460 + 65"},
+        {A::DrawThru, F::SpaceCFM, "  =  9,211 NCFM"},
+        {A::DrawThru, F::BaroPress, "29.92"},
+        {A::DrawThru, F::AirTemp, "460  +   110"},
+        {A::DrawThru, F::AirDensity, "0.0696 lbs./cu. ft."},
+        {A::DrawThru, F::OutputMBHFormula, "10000 x 0.0696 x 0.24 x 60 x 110"},
+        {A::DrawThru, F::OutputMBH, " = 1103 MBH"},
+        {A::DrawThru, F::InputMBHFormula, "1103 / 0.92 = "},
+        {A::DrawThru, F::InputMBH, "1199 MBH"},
+        {A::BloThru, F::CFMd, "= 10000  x  "},
+        {A::BloThru, F::DischargeTempR_0, "460 +  160"},
+        {A::BloThru, F::DischargeTempR_1, "460 +  160"},
+        {A::BloThru, F::InletTempR, "460 + 0"},
+        {A::BloThru, F::DischargeCFM, "  =  13,478 CFM"},
+        {A::BloThru, F::CFMs, "= 13,478  x  "},
+        {A::BloThru, F::SpaceTempR, "460 + 65"},
+        {A::BloThru, F::SpaceCFM, "  =  11,413 NCFM"},
+        {A::BloThru, F::BaroPress, "29.92"},
+        {A::BloThru, F::AirTemp, "460  +  0"},
+        {A::BloThru, F::AirDensity, "0.0863 lbs./cu. ft."},
+        {A::BloThru, F::OutputMBHFormula, "10,000 x 0.0863 x 0.24 x 60 x 160"},
+        {A::BloThru, F::OutputMBH, " = 1987 MBH"},
+        {A::BloThru, F::InputMBHFormula, "1987 / 0.92 = "},
+        {A::BloThru, F::InputMBH, "2160 MBH"},
     };
-    QCOMPARE(formulas, expectedFormulas);
+    // Draw Thru's figures first, each arrangement's in the order a start writes them.
+    std::vector<std::tuple<A, F, std::string>> formulas;
+    for (const FormulaText& t : report.formulas)
+        formulas.emplace_back(t.arrangement, t.slot, t.text);
+    QVERIFY(formulas == expectedFormulas);
 }
 
 void TestComparison::labelTextsOrder() {
     SharedValues s;
     const auto in = Inputs({{Field::OutdoorTemp, "-12"}, {Field::DrawThruDisTemp, "95"}});
-    const auto texts = ComparisonLabelTexts(in, Run(in, s), s);
-    // Draw Thru main, Draw Thru formulas, Blow Thru main, Blow Thru formulas.
-    QStringList runs;
-    for (const auto& t : texts) {
-        const QString name = QString::fromStdString(t.name);
-        const bool blow = name.contains("BloThru");
-        const QString run = QString(t.window == TextWindow::Main ? "main " : "formulas ") +
-                            (blow ? "blow" : "draw");
-        if (runs.isEmpty() || runs.last() != run) runs << run;
-    }
-    QCOMPARE(runs, (QStringList{"main draw", "formulas draw", "main blow", "formulas blow"}));
-    const auto main = TextsOf(texts, TextWindow::Main);
-    QCOMPARE(main.at("lblDrawThruDisTemp"), std::string("@  95\u00B0F"));
-    QCOMPARE(main.at("lblDrawThruInletTemp"), std::string("@ -12\u00B0F"));
-    // No label ever shows a negative zero or a non-number.
-    for (const auto& t : texts) {
-        QVERIFY2(t.text.find("nan") == std::string::npos, t.text.c_str());
-        QVERIFY2(t.text.find("inf") == std::string::npos, t.text.c_str());
+    const ComparisonReport report = ReportComparison(in, Run(in, s), s);
+    QCOMPARE(report.Value(Arrangement::DrawThru, Quantity::DisTemp).text,
+             std::string("@  95\u00B0F"));
+    QCOMPARE(report.Value(Arrangement::DrawThru, Quantity::InletTemp).text,
+             std::string("@ -12\u00B0F"));
+    // No figure ever shows a negative zero or a non-number.
+    std::vector<std::string> texts;
+    for (const auto& row : report.values)
+        for (const ShownValue& v : row) texts.push_back(v.text);
+    for (const FormulaText& t : report.formulas) texts.push_back(t.text);
+    for (const std::string& t : texts) {
+        QVERIFY2(t.find("nan") == std::string::npos, t.c_str());
+        QVERIFY2(t.find("inf") == std::string::npos, t.c_str());
+        QVERIFY2(t.find("-0") == std::string::npos || t.find("-0.") != std::string::npos,
+                 t.c_str());
     }
 }

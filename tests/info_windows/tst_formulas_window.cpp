@@ -7,7 +7,7 @@
 
 #include "comparison.h"
 #include "frm_formulas.h"
-#include "result_texts.h"
+#include "results.h"
 #include "tests.h"
 #include "twips.h"
 
@@ -15,24 +15,36 @@ using namespace vevi;
 
 namespace {
 
-using NamedTexts = QList<QPair<QString, QString>>;
-
 // What the start of a comparison writes into this window with the program's default inputs.
-NamedTexts DefaultTexts() {
+std::vector<FormulaText> DefaultTexts() {
     ComparisonInputs inputs;
     SharedValues shared;
     const auto result = ComputeComparison(inputs, shared);
-    NamedTexts texts;
-    for (const LabelText& t : ComparisonLabelTexts(inputs, *result, shared)) {
-        if (t.window == TextWindow::Formulas)
-            texts.append({QString::fromStdString(t.name), QString::fromStdString(t.text)});
-    }
-    return texts;
+    return ReportComparison(inputs, *result, shared).formulas;
 }
 
-void Fill(frmFormulas& window, const NamedTexts& texts) {
-    for (const auto& [name, text] : texts) window.SetLabelText(name, text);
+void Fill(frmFormulas& window, const std::vector<FormulaText>& texts) {
+    for (const FormulaText& t : texts)
+        window.SetFigure(t.arrangement, t.slot, QString::fromStdString(t.text));
 }
+
+// A figure's label by its objectName, as the tests name them.
+QLabel* Named(const frmFormulas& window, const QString& name) {
+    if (name.isEmpty()) return nullptr;
+    return window.findChild<QLabel*>(name, Qt::FindDirectChildrenOnly);
+}
+
+// Sets the figure whose label has this objectName.
+void SetNamed(frmFormulas& window, const QString& name, const QString& text) {
+    if (name.isEmpty()) return;
+    for (Arrangement a : kArrangements)
+        for (std::size_t i = 0; i < kFormulaSlotCount; ++i)
+            if (window.Figure(a, FormulaSlot(i)) && FigureName(a, FormulaSlot(i)) == name)
+                return window.SetFigure(a, FormulaSlot(i), text);
+    QFAIL(qPrintable("no figure " + name));
+}
+
+using Texts = std::vector<FormulaText>;
 
 // A density symbol drawn into the blanks of another text.
 bool IsGapSymbol(const QLabel* label) {
@@ -44,7 +56,7 @@ bool IsGapSymbol(const QLabel* label) {
 
 // A fixed text, or a written label by name, whose top lies between top and bottom pixels.
 QLabel* Find(const frmFormulas& window, const QString& item, int top, int bottom) {
-    if (item.startsWith("lbl")) return window.Label(item);
+    if (item.startsWith("lbl")) return Named(window, item);
     QList<QLabel*> found;
     for (QLabel* label : window.findChildren<QLabel*>()) {
         if (label->objectName().isEmpty() && label->text() == item && !IsGapSymbol(label) &&
@@ -67,6 +79,8 @@ QFrame* RuleUnder(const frmFormulas& window, const QLabel* numerator) {
 
 }  // namespace
 
+Q_DECLARE_METATYPE(std::vector<vevi::FormulaText>)
+
 void TestFormulasWindow::windowAndButton() {
     frmFormulas window(nullptr);
     QVERIFY(window.isWindow());
@@ -88,12 +102,14 @@ void TestFormulasWindow::windowAndButton() {
 void TestFormulasWindow::writtenLabels() {
     frmFormulas window(nullptr);
     QStringList written;
-    for (const auto& [name, text] : DefaultTexts()) {
-        QLabel* label = window.Label(name);
-        QVERIFY2(label, qPrintable(name));
-        window.SetLabelText(name, text);
+    for (const FormulaText& t : DefaultTexts()) {
+        QLabel* label = window.Figure(t.arrangement, t.slot);
+        QVERIFY(label);
+        const QString text = QString::fromStdString(t.text);
+        window.SetFigure(t.arrangement, t.slot, text);
         QCOMPARE(label->text(), text);
-        written.append(name);
+        QCOMPARE(label->objectName(), FigureName(t.arrangement, t.slot));
+        written.append(label->objectName());
     }
     QStringList named;
     for (QLabel* label : window.findChildren<QLabel*>())
@@ -193,13 +209,13 @@ void TestFormulasWindow::fractionRuleSpansWiderText() {
     QFETCH(QString, numeratorText);
     QFETCH(QString, denominatorText);
     frmFormulas window(nullptr);
-    window.SetLabelText(numerator, numeratorText);
-    window.SetLabelText(denominator, denominatorText);
-    QLabel* top = window.Label(numerator);
+    SetNamed(window, numerator, numeratorText);
+    SetNamed(window, denominator, denominatorText);
+    QLabel* top = Named(window, numerator);
     QFrame* rule = RuleUnder(window, top);
     QVERIFY(rule);
     QRect spanned = top->geometry();
-    if (QLabel* bottom = window.Label(denominator)) {
+    if (QLabel* bottom = Named(window, denominator)) {
         QVERIFY(rule->geometry().bottom() < bottom->y());
         spanned |= bottom->geometry();
     }
@@ -209,40 +225,43 @@ void TestFormulasWindow::fractionRuleSpansWiderText() {
 void TestFormulasWindow::longerTextPushesLine() {
     frmFormulas window(nullptr);
     Fill(window, DefaultTexts());
-    QLabel* cfm = window.Label("lblDrawThruCFMd");
-    QLabel* fraction = window.Label("lblDrawThruInletTempR");
-    QLabel* result = window.Label("lblDrawThruInletCFM");
+    QLabel* cfm = Named(window, "lblDrawThruCFMd");
+    QLabel* fraction = Named(window, "lblDrawThruInletTempR");
+    QLabel* result = Named(window, "lblDrawThruInletCFM");
     const int width = cfm->width();
     const int fractionX = fraction->x();
     const int resultX = result->x();
 
     // The blanks at the end of "= 10000  x  " take room like any other character.
-    window.SetLabelText("lblDrawThruCFMd", "= 10000  x");
+    SetNamed(window, "lblDrawThruCFMd", "= 10000  x");
     QVERIFY(cfm->width() < width);
-    window.SetLabelText("lblDrawThruCFMd", "= 1000000000  x  ");
+    SetNamed(window, "lblDrawThruCFMd", "= 1000000000  x  ");
     QVERIFY(fraction->x() - fractionX >= cfm->width() - width - 1);
     QVERIFY(result->x() - resultX >= cfm->width() - width - 1);
 
     // A wider denominator widens its fraction and pushes the result along; shorter texts
     // bring everything back.
-    window.SetLabelText("lblDrawThruDischargeTempR_0", "460 +  110.123456789");
-    QVERIFY(result->x() > window.Label("lblDrawThruDischargeTempR_0")->geometry().right());
+    SetNamed(window, "lblDrawThruDischargeTempR_0", "460 +  110.123456789");
+    QVERIFY(result->x() > Named(window, "lblDrawThruDischargeTempR_0")->geometry().right());
     Fill(window, DefaultTexts());
     QCOMPARE(result->x(), resultX);
 }
 
 void TestFormulasWindow::nothingOverlaps_data() {
-    QTest::addColumn<NamedTexts>("texts");
+    QTest::addColumn<Texts>("texts");
     QTest::addColumn<bool>("fitsWindow");
-    QTest::newRow("design texts") << NamedTexts{} << true;
+    QTest::newRow("design texts") << Texts{} << true;
     QTest::newRow("default comparison") << DefaultTexts() << true;
-    NamedTexts longer;
-    for (const auto& [name, text] : DefaultTexts()) longer.append({name, text + "8888"});
+    Texts longer;
+    for (FormulaText t : DefaultTexts()) {
+        t.text += "8888";
+        longer.push_back(t);
+    }
     QTest::newRow("longer texts") << longer << false;
 }
 
 void TestFormulasWindow::nothingOverlaps() {
-    QFETCH(NamedTexts, texts);
+    QFETCH(Texts, texts);
     QFETCH(bool, fitsWindow);
     frmFormulas window(nullptr);
     Fill(window, texts);
@@ -284,11 +303,10 @@ void TestFormulasWindow::showGraphics() {
     QWidget main;
     frmFormulas window(&main);
     QSignalSpy shown(&window, &frmFormulas::graphicsShown);
-    window.SetLabelText("lblDrawThruAirDensity", "0.0696 lbs./cu. ft.");
+    SetNamed(window, "lblDrawThruAirDensity", "0.0696 lbs./cu. ft.");
     window.show();
     QTest::mouseClick(window.findChild<QPushButton*>("cmdShowGraphics"), Qt::LeftButton);
     QVERIFY(!window.isVisible());
-    QVERIFY(main.isVisible());
     QCOMPARE(shown.count(), 1);
 
     // Shown again, and closed by the program: only hidden, texts kept, no second signal.
@@ -296,7 +314,7 @@ void TestFormulasWindow::showGraphics() {
     QVERIFY(window.close());
     QVERIFY(!window.isVisible());
     QCOMPARE(shown.count(), 1);
-    QCOMPARE(window.Label("lblDrawThruAirDensity")->text(), "0.0696 lbs./cu. ft.");
+    QCOMPARE(Named(window, "lblDrawThruAirDensity")->text(), "0.0696 lbs./cu. ft.");
 }
 
 void TestFormulasWindow::followsMainWindowOnActivation() {

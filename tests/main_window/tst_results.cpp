@@ -114,7 +114,7 @@ void TestResults::startWritesFormulas() {
         {"lblBloThruBaroPress", "29.92"},
         {"lblBloThruOutputMBHFormula", "10,000 x 0.0863 x 0.24 x 60 x 160"},
         {"lblBloThruInputMBH", "2160 MBH"}};
-    for (const auto& [name, text] : expected) QCOMPARE(fw->Label(name)->text(), text);
+    for (const auto& [name, text] : expected) QCOMPARE(fw->findChild<QLabel*>(name)->text(), text);
     // The formulas window's own labels, not the main window's namesakes.
     QCOMPARE(f.L("lblDrawThruInletCFM")->text(), QString("8,070"));
 }
@@ -234,7 +234,7 @@ void TestResults::stopRestores() {
     QCOMPARE(f.B("txtBloThruDisTemp")->text(), QString("95"));
     QCOMPARE(f.B("txtBloThruTempRise")->text(), QString("95"));
     QCOMPARE(f.B("txtDrawThruTempRise")->text(), QString("12"));
-    const QString formulaBefore = f.w->Formulas()->Label("lblBloThruAirDensity")->text();
+    const QString formulaBefore = f.w->Formulas()->findChild<QLabel*>("lblBloThruAirDensity")->text();
     f.Go();
     QCOMPARE(f.w->ResultsShown(), 0);
     QCOMPARE(f.B("txtBloThruDisTemp")->text(), QString("95"));
@@ -254,7 +254,7 @@ void TestResults::stopRestores() {
     QCOMPARE(f.L("lblDrawThruInletCFM")->text(), QString("0"));
     QCOMPARE(f.L("lblBloThruDisTemp")->text(), QString());
     QCOMPARE(f.L("lblBloThruBTUAirLoad")->text(), QString("807"));  // not reset
-    QCOMPARE(f.w->Formulas()->Label("lblBloThruAirDensity")->text(), formulaBefore);
+    QCOMPARE(f.w->Formulas()->findChild<QLabel*>("lblBloThruAirDensity")->text(), formulaBefore);
 }
 
 void TestResults::limitBoxesShowWholeValues() {
@@ -351,10 +351,10 @@ void TestResults::formulasWindow() {
     QVERIFY(!fw->isVisible());
     // Shown again with the same texts; the next start fills it anew even while hidden.
     f.Btn("cmdShowFormulas")->click();
-    QCOMPARE(fw->Label("lblDrawThruInputMBH")->text(), QString("1199 MBH"));
+    QCOMPARE(fw->findChild<QLabel*>("lblDrawThruInputMBH")->text(), QString("1199 MBH"));
     fw->hide();
     f.Go();
     f.B("txtDrawThruFanCapacity")->setText("20000");
     f.Go();
-    QCOMPARE(fw->Label("lblDrawThruInputMBH")->text(), QString("2397 MBH"));
+    QCOMPARE(fw->findChild<QLabel*>("lblDrawThruInputMBH")->text(), QString("2397 MBH"));
 }

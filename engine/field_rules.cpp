@@ -1,0 +1,86 @@
+#include "field_rules.h"
+
+#include <array>
+
+#include "formulas.h"
+#include "number_text.h"
+
+namespace vevi {
+namespace {
+
+constexpr double kLargestLimit = 160;           // °F, for both limits of both arrangements
+constexpr double kLargestFanCapacity = 500000;  // cfm
+
+// clang-format off
+constexpr std::array kRules = {
+    // No pressure exists above the top elevation, and far beyond either bound the arithmetic
+    // overflows: refused like the other fields.
+    FieldRule{Field::Elevation, "0", 6, kLowestElevation, kHighestElevation,
+              "The elevation must be between -10,000 and 145,365 ft"},
+    FieldRule{Field::OutdoorTemp, "0", 3, -40, 120,
+              "The outdoor temperature must be between -40 and 120"},
+    FieldRule{Field::IndoorTemp, "65", 5, 30, 150,
+              "The indoor temperature must be between 30 and 150"},
+    FieldRule{Field::BloThruFanCapacity, "10000", 6, 0, kLargestFanCapacity,
+              "The Blow Thru fan capacity must be between 0 and 500,000"},
+    FieldRule{Field::BloThruDisTemp, "160", 0, 0, kLargestLimit,
+              "The Blow Thru discharge temperature must be between 0 and 160"},
+    FieldRule{Field::BloThruTempRise, "160", 0, 0, kLargestLimit,
+              "The Blow Thru temperature rise must be between 0 and 160"},
+    FieldRule{Field::DrawThruFanCapacity, "10000", 7, 0, kLargestFanCapacity,
+              "The Draw Thru fan capacity must be between 0 and 500,000"},
+    FieldRule{Field::DrawThruDisTemp, "140", 0, 0, kLargestLimit,
+              "The Draw Thru discharge temperature must be between 0 and 160"},
+    FieldRule{Field::DrawThruTempRise, "110", 3, 0, kLargestLimit,
+              "The temperature rise must be between 0 and 160"},
+};
+// clang-format on
+
+// The rows stand in the order of the enumeration, so a field is its own index.
+constexpr bool RowsInFieldOrder() {
+    for (std::size_t i = 0; i < kRules.size(); ++i)
+        if (static_cast<std::size_t>(kRules[i].field) != i) return false;
+    return true;
+}
+static_assert(RowsInFieldOrder());
+static_assert(kRules.size() == kFieldCount);
+
+// Bytes of the UTF-8 sequence that starts with `lead`; a stray byte counts as one.
+std::size_t SequenceLength(unsigned char lead) {
+    if (lead >= 0xF0 && lead < 0xF8) return 4;
+    if (lead >= 0xE0) return lead < 0xF0 ? 3 : 1;
+    if (lead >= 0xC0) return 2;
+    return 1;
+}
+
+}  // namespace
+
+const FieldRule& RuleOf(Field field) {
+    return kRules[static_cast<std::size_t>(field)];
+}
+
+std::string CutToLongest(Field field, std::string_view utf8) {
+    const int longest = RuleOf(field).longestText;
+    if (longest == 0) return std::string(utf8);
+    // The boxes count UTF-16 units: a character beyond the basic plane takes two.
+    int units = 0;
+    std::size_t at = 0;
+    while (at < utf8.size()) {
+        const std::size_t length =
+            std::min(SequenceLength(static_cast<unsigned char>(utf8[at])), utf8.size() - at);
+        const int width = length == 4 ? 2 : 1;
+        if (units + width > longest) break;
+        units += width;
+        at += length;
+    }
+    return std::string(utf8.substr(0, at));
+}
+
+std::optional<std::string> RangeWarning(Field field, std::string_view text) {
+    const FieldRule& rule = RuleOf(field);
+    const double value = LeadingNumber(text);
+    if (value >= rule.lowest && value <= rule.highest) return std::nullopt;
+    return std::string(rule.warning);
+}
+
+}  // namespace vevi
