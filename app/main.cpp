@@ -2,6 +2,7 @@
 #include <QByteArray>
 
 #include "frm_halvex.h"
+#include "version.h"
 
 namespace {
 
@@ -19,9 +20,11 @@ int main(int argc, char** argv) {
     PreferX11UnderWayland();
     QApplication app(argc, argv);
     QApplication::setApplicationName("vevi");
-    QApplication::setApplicationVersion(VEVI_VERSION);
-    QGuiApplication::setDesktopFileName(VEVI_APP_ID);
+    QApplication::setApplicationVersion(vevi::kVersion);
+    QGuiApplication::setDesktopFileName(vevi::kAppId);
     vevi::frmHalvex window;
+    QObject::connect(&window, &vevi::frmHalvex::programEnded, &app, &QCoreApplication::quit,
+                     Qt::QueuedConnection);
     window.Form_Load();
     return app.exec();
 }

@@ -35,7 +35,6 @@ int main(int argc, char** argv) {
     QTemporaryDir settings;  // the user's own settings stay untouched
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
     vevi::frmHalvex window;
-    window.SetQuitHandler([] {});
     window.Form_Load();
     CpuOver(1.0);  // let start-up painting settle
 

@@ -57,7 +57,6 @@ struct Press {
 // The press of the start button to the repainted window, in the running program.
 Press PressToRepaint(int runs) {
     vevi::frmHalvex window;
-    window.SetQuitHandler([] {});
     window.Form_Load();
     QCoreApplication::processEvents();
     auto* go = window.findChild<QPushButton*>("cmdGo");

@@ -55,7 +55,6 @@ int main(int argc, char** argv) {
         return app.exec();
     }
     vevi::frmHalvex window;
-    window.SetQuitHandler([] {});
     window.Form_Load();
     return app.exec();
 }

@@ -12,6 +12,7 @@
 #include "accessibility.h"
 #include "fonts.h"
 #include "twips.h"
+#include "version.h"
 
 namespace vevi {
 namespace {
@@ -76,7 +77,8 @@ frmAbout::frmAbout(QWidget* parent)
     description->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     description->setWordWrap(true);
 
-    AddLabel(this, "Lbl_Version", "Version 3.11" + QString(18, ' ') + "8/28/01",
+    // The date is the one the box has always shown, not this release's.
+    AddLabel(this, "Lbl_Version", QString("Version ") + kVersion + QString(18, ' ') + "8/28/01",
              TwipsRect(975, 1920, 3120, 240), MakeFont(FontFace::MsSansSerif, 9.75, true));
 
     auto* line = new QFrame(this);

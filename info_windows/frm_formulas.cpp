@@ -282,6 +282,10 @@ void frmFormulas::Form_Activate() {
     move(mainWindow_->frameGeometry().topLeft() + QPoint(Px(kOffsetLeft), Px(kOffsetTop)));
 }
 
+void frmFormulas::ShowGraphicsButton(bool visible) {
+    cmdShowGraphics_->setVisible(visible);
+}
+
 void frmFormulas::cmdShowGraphics_Click() {
     hide();
     emit graphicsShown();

@@ -33,6 +33,8 @@ public:
     void SetFigure(Arrangement arrangement, FormulaSlot slot, const QString& text);
 
     void cmdShowGraphics_Click();
+    // Printing hides "Show graphics" for the time of the print.
+    void ShowGraphicsButton(bool visible);
 
 signals:
     // After "Show graphics" has hidden this window: the main window comes back.

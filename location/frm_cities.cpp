@@ -17,7 +17,6 @@
 #include "accessibility.h"
 #include "fonts.h"
 #include "formulas.h"
-#include "location_host.h"
 #include "location_table.h"
 #include "number_text.h"
 #include "settings_store.h"
@@ -29,8 +28,6 @@ namespace {
 constexpr int kEnter = 13;
 constexpr int kEscape = 27;
 constexpr auto kPressurePattern = "#0.00";
-constexpr auto kStateKey = "State";
-constexpr auto kCityKey = "City";
 
 QString FromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -42,14 +39,6 @@ std::optional<int> CharacterCode(const QKeyEvent* event) {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) return kEnter;
     if (event->text().isEmpty()) return std::nullopt;
     return event->text().at(0).unicode();
-}
-
-// A whole number written as decimal text, or nothing ("3.5", "1e400" and "" are not).
-std::optional<int> WholeNumber(const QString& text) {
-    bool ok = false;
-    const int value = text.trimmed().toInt(&ok);
-    if (!ok) return std::nullopt;
-    return value;
 }
 
 // A list box that reports each typed character after its own handling of it.
@@ -124,11 +113,10 @@ QPushButton* AddButton(QWidget* parent, const char* name, const QString& text,
 
 }  // namespace
 
-frmCities::frmCities(SettingsStore& settings, LocationHost& host)
+frmCities::frmCities(SettingsStore& settings)
     : QDialog(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                            Qt::WindowCloseButtonHint),
-      settings_(settings),
-      host_(host) {
+      settings_(settings) {
     setObjectName("frmCities");
     setWindowTitle("Select a City");
     setModal(false);
@@ -216,8 +204,8 @@ void frmCities::Form_Load() {
 
     // Values that name no place (only an edited settings store holds them) open as a first
     // run; a known region with an unknown city opens on that region's first city.
-    std::optional<int> state = WholeNumber(settings_.Read(kStateKey, "0"));
-    std::optional<int> city = WholeNumber(settings_.Read(kCityKey, "0"));
+    std::optional<int> state = settings_.State();
+    std::optional<int> city = settings_.City();
     if (!state || *state < 0 || *state >= lstState_->count()) {
         state = 0;
         city = 0;
@@ -325,11 +313,10 @@ void frmCities::keyPressEvent(QKeyEvent* event) {
 // ---- OK and Cancel ----
 
 void frmCities::cmdOK_Click() {
-    host_.SetElevationText(txtElevation_->text());
-    host_.SetOutdoorTempText(txtOutdoorTemp_->text());
-    if (host_.SaveSettingsChecked()) {
-        settings_.Write(kStateKey, QString::number(lstState_->currentRow()));
-        settings_.Write(kCityKey, QString::number(lstCities_->currentRow()));
+    emit placeAccepted(txtElevation_->text(), txtOutdoorTemp_->text());
+    if (rememberPick_) {
+        settings_.SetState(lstState_->currentRow());
+        settings_.SetCity(lstCities_->currentRow());
     }
     cmdCancel_Click();
 }
@@ -338,7 +325,7 @@ void frmCities::cmdCancel_Click() {
     txtElevation_->setText(QString());
     txtBarometricPressure_->setText(QString());
     hide();
-    host_.LocationDialogClosed();
+    emit closed();
 }
 
 void frmCities::reject() {

@@ -17,7 +17,6 @@ class QWindow;
 
 namespace vevi {
 
-class LocationHost;
 class SettingsStore;
 
 // A top-level window of its own, never modal and created without a parent, so that
@@ -25,7 +24,7 @@ class SettingsStore;
 class frmCities : public QDialog {
     Q_OBJECT
 public:
-    frmCities(SettingsStore& settings, LocationHost& host);
+    explicit frmCities(SettingsStore& settings);
     ~frmCities() override;
 
     void Form_Load();
@@ -41,8 +40,17 @@ public:
     void cmdCancel_Click();
     void UpdateBaroPressure();
 
+    // Whether OK remembers the pick in the settings ("Save Settings on Exit").
+    void SetRememberPick(bool remember) { rememberPick_ = remember; }
+
     // Escape and the title bar's close button land here: they act as Cancel.
     void reject() override;
+
+signals:
+    // OK: the elevation and outdoor temperature texts for the main window's boxes.
+    void placeAccepted(const QString& elevation, const QString& outdoorTemp);
+    // OK or Cancel has hidden the dialog.
+    void closed();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -51,7 +59,7 @@ protected:
 
 private:
     SettingsStore& settings_;
-    LocationHost& host_;
+    bool rememberPick_ = true;
     bool loaded_ = false;
     // The application's focus window, to tell a return from another window of the program
     // from a return from another program.

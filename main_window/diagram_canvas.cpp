@@ -17,31 +17,37 @@ DiagramCanvas::DiagramCanvas(QWidget* parent) : QWidget(parent) {
 
 DiagramCanvas::~DiagramCanvas() = default;
 
-void DiagramCanvas::Add(Item item) {
-    index_.insert(item.name, items_.size());
+DiagramCanvas::ItemId DiagramCanvas::Add(Item item) {
+    const ItemId id = items_.size();
+    index_.insert(item.name, id);
     items_.push_back(std::move(item));
+    return id;
 }
 
-void DiagramCanvas::AddLine(const QString& name, double x1, double y1, double x2, double y2,
-                            bool visible) {
-    Add({name, Kind::Line, QRectF(QPointF(x1, y1), QPointF(x2, y2)), QColor(), visible});
+DiagramCanvas::ItemId DiagramCanvas::AddLine(const QString& name, double x1, double y1, double x2,
+                                             double y2, bool visible) {
+    return Add({name, Kind::Line, QRectF(QPointF(x1, y1), QPointF(x2, y2)), QColor(), visible});
 }
 
-void DiagramCanvas::AddRect(const QString& name, double left, double top, double width,
-                            double height, QColor fill, bool visible) {
-    Add({name, Kind::Rect, QRectF(left, top, width, height), fill, visible});
+DiagramCanvas::ItemId DiagramCanvas::AddRect(const QString& name, double left, double top,
+                                             double width, double height, QColor fill,
+                                             bool visible) {
+    return Add({name, Kind::Rect, QRectF(left, top, width, height), fill, visible});
 }
 
-void DiagramCanvas::AddEllipse(const QString& name, double left, double top, double width,
-                               double height, QColor fill, bool visible) {
-    Add({name, Kind::Ellipse, QRectF(left, top, width, height), fill, visible});
+DiagramCanvas::ItemId DiagramCanvas::AddEllipse(const QString& name, double left, double top,
+                                                double width, double height, QColor fill,
+                                                bool visible) {
+    return Add({name, Kind::Ellipse, QRectF(left, top, width, height), fill, visible});
 }
 
-void DiagramCanvas::AddPicture(const QString& name, const QString& resource, double left,
-                               double top, double width, double height, bool visible) {
+DiagramCanvas::ItemId DiagramCanvas::AddPicture(const QString& name, const QString& resource,
+                                                double left, double top, double width,
+                                                double height, bool visible) {
     QSvgRenderer*& renderer = renderers_[resource];
     if (!renderer) renderer = new QSvgRenderer(resource, this);
-    Add({name, Kind::Picture, QRectF(left, top, width, height), QColor(), visible, renderer});
+    return Add(
+        {name, Kind::Picture, QRectF(left, top, width, height), QColor(), visible, renderer});
 }
 
 const DiagramCanvas::Item& DiagramCanvas::At(const QString& name) const {
@@ -49,10 +55,6 @@ const DiagramCanvas::Item& DiagramCanvas::At(const QString& name) const {
     const auto it = index_.constFind(name);
     if (it == index_.constEnd()) throw std::out_of_range(name.toStdString());
     return items_[*it];
-}
-
-DiagramCanvas::Item& DiagramCanvas::At(const QString& name) {
-    return items_[static_cast<size_t>(&std::as_const(*this).At(name) - items_.data())];
 }
 
 bool DiagramCanvas::IsVisible(const QString& name) const {
@@ -67,8 +69,8 @@ QRect DiagramCanvas::PixelBounds(const Item& item) const {
         .adjusted(-2, -2, 2, 2);
 }
 
-void DiagramCanvas::SetVisible(const QString& name, bool visible) {
-    Item& item = At(name);
+void DiagramCanvas::SetVisible(ItemId id, bool visible) {
+    Item& item = items_.at(id);
     if (item.visible == visible) return;
     item.visible = visible;
     update(PixelBounds(item));
@@ -78,8 +80,12 @@ QRectF DiagramCanvas::Geometry(const QString& name) const {
     return At(name).twips;
 }
 
-void DiagramCanvas::SetGeometry(const QString& name, const QRectF& twips) {
-    Item& item = At(name);
+QRectF DiagramCanvas::Geometry(ItemId id) const {
+    return items_.at(id).twips;
+}
+
+void DiagramCanvas::SetGeometry(ItemId id, const QRectF& twips) {
+    Item& item = items_.at(id);
     const QRect before = PixelBounds(item);
     item.twips = twips;
     update(before.united(PixelBounds(item)));

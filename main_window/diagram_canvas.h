@@ -20,23 +20,29 @@ public:
     explicit DiagramCanvas(QWidget* parent);
     ~DiagramCanvas() override;
 
-    // Geometry in twips, as the layout gives it.
-    void AddLine(const QString& name, double x1, double y1, double x2, double y2,
-                 bool visible = true);
-    void AddRect(const QString& name, double left, double top, double width, double height,
-                 QColor fill = QColor(), bool visible = true);
-    void AddEllipse(const QString& name, double left, double top, double width, double height,
-                    QColor fill = QColor(), bool visible = true);
-    void AddPicture(const QString& name, const QString& resource, double left, double top,
-                    double width, double height, bool visible = true);
+    // Items are named for tests and tools; the window keeps the ids these return.
+    using ItemId = std::size_t;
 
+    // Geometry in twips, as the layout gives it.
+    ItemId AddLine(const QString& name, double x1, double y1, double x2, double y2,
+                   bool visible = true);
+    ItemId AddRect(const QString& name, double left, double top, double width, double height,
+                   QColor fill = QColor(), bool visible = true);
+    ItemId AddEllipse(const QString& name, double left, double top, double width, double height,
+                      QColor fill = QColor(), bool visible = true);
+    ItemId AddPicture(const QString& name, const QString& resource, double left, double top,
+                      double width, double height, bool visible = true);
+
+    // Each repaints only the item's own area.
+    void SetVisible(ItemId id, bool visible);
+    void SetGeometry(ItemId id, const QRectF& twips);
+    QRectF Geometry(ItemId id) const;  // twips
+
+    // Looked up by name, for tests and tools.
     bool Has(const QString& name) const { return index_.contains(name); }
     bool IsVisible(const QString& name) const;
-    // Repaints only the item's own area.
-    void SetVisible(const QString& name, bool visible);
     QRectF Geometry(const QString& name) const;  // twips
-    void SetGeometry(const QString& name, const QRectF& twips);
-    QLineF Line(const QString& name) const;  // twips
+    QLineF Line(const QString& name) const;      // twips
     QStringList Names() const;
 
 protected:
@@ -52,8 +58,7 @@ private:
         bool visible;
         QSvgRenderer* picture = nullptr;
     };
-    void Add(Item item);
-    Item& At(const QString& name);
+    ItemId Add(Item item);
     const Item& At(const QString& name) const;
     QRect PixelBounds(const Item& item) const;
 

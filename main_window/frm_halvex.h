@@ -1,40 +1,41 @@
 // The main window: inputs, the diagram of both heaters, results, views, matching, printing.
 //
-// Data flows one way per comparison: the nine boxes are gathered into ComparisonInputs,
-// the engine computes the results and the label texts, and the window writes those texts,
-// sizes the flames and lays out the view. Any edit of a box, or a second press, stops it.
+// Data flows one way per comparison: the nine boxes are gathered into ComparisonInputs, the
+// engine computes the typed record of every figure, and the window writes those texts into
+// the labels its tables map them to, sizes the flames and lays out the view. Any edit of a
+// box, or a second press, stops it. Other windows talk to this one through signals.
 #pragma once
 
-#include <QHash>
 #include <QMainWindow>
 #include <QPointer>
-#include <functional>
+#include <array>
 #include <memory>
+#include <vector>
 
 #include "comparison.h"
-#include "input_box.h"
-#include "location_host.h"
+#include "diagram_canvas.h"
+#include "main_layout.h"
 #include "matching.h"
+#include "results.h"
 #include "shared_values.h"
 
 class QAction;
 class QLabel;
 class QMenu;
-class QPrinter;
 class QPushButton;
 class QTimer;
 class QWindow;
 
 namespace vevi {
 
-class DiagramCanvas;
+class InputBox;
 class Prompts;
 class SettingsStore;
 class frmAbout;
 class frmCities;
 class frmFormulas;
 
-class frmHalvex : public QMainWindow, public InputBoxHandler, public LocationHost {
+class frmHalvex : public QMainWindow {
     Q_OBJECT
 public:
     // Without arguments the window uses the toolkit's prompts and the user's settings.
@@ -54,8 +55,6 @@ public:
     frmFormulas* Formulas(bool create = true);
     frmCities* Cities() const { return cities_.get(); }
     frmAbout* About() const { return about_.get(); }
-    // How the program ends; tests replace it.
-    void SetQuitHandler(std::function<void()> quit) { quit_ = std::move(quit); }
 
     void cmdGo_Click();
     void cmdSelectCity_Click();
@@ -73,16 +72,9 @@ public:
     void mnuMatchAirflow_Click() { Match(MatchKind::Airflow); }
     void mnuAbout_Click();
 
-    // LocationHost
-    void SetElevationText(const QString& text) override;
-    void SetOutdoorTempText(const QString& text) override;
-    bool SaveSettingsChecked() const override;
-    void LocationDialogClosed() override;
-
-    // InputBoxHandler
-    void InputBox_GotFocus(InputBox* box) override;
-    void InputBox_KeyMove(InputBox* box, const char* target) override;
-    void InputBox_Change(InputBox* box) override;
+signals:
+    // Exit has saved the settings and hidden every window: the program ends now.
+    void programEnded();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -90,36 +82,59 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void CreateControls();
-    void CreateDiagram();
-    void CreateMenus();
-    void PlaceSubscripts();
+    struct WheelSpokes {
+        std::vector<DiagramCanvas::ItemId> setA, setB;
+    };
 
+    // Construction (frm_halvex_build.cpp).
+    void CreateDiagram();
+    void CreateLabels();
+    void PlaceSubscript(QLabel* small, const QLabel* caption, const char* after);
+    void CreateBoxes();
+    void CreateButtons();
+    void CreateMenus();
+    void WatchFocus();
+
+    // The comparison (frm_halvex_results.cpp).
     ComparisonInputs InputsFromBoxes() const;
     void StartComparison();
     void StopComparison();
+    void WriteResults(const ComparisonReport& report);
     void LayoutResults();
     void ClearResults();
     void SizeDrawThruFlame();
     void SizeBloThruFlame();
-    void SizeFlame(const char* name, double rise, double top0, double top1);
-    void SetLabelsVisible(const QStringList& names, bool visible);
-    void WriteLimit(const char* box, double value);
+    void SizeFlame(DiagramCanvas::ItemId flame, double rise, double top0, double top1);
+    void ShowGroup(layout::Group group, bool visible);
+    void WriteLimit(Field field, double value);
+    void ShowNetRules(bool visible);
 
-    void OpenLocationDialog();
-    void ReturnFromSecondaryWindow();
-    void Match(MatchKind kind);
+    // The boxes and matching (frm_halvex_inputs.cpp).
+    void InputBox_GotFocus(InputBox* box);
+    void InputBox_KeyMove(InputBox* box, layout::Target target);
+    void InputBox_Change();
     void FocusMoved(QWidget* now);
     bool RunPendingCheck();
     static bool IsLimitBox(const InputBox* box);
-    QList<QWidget*> SecondaryWindows() const;
     bool ElevationUsable();
-    void PrintGraphics();
+    void Match(MatchKind kind);
+
+    // Other windows (frm_halvex.cpp).
+    void OpenLocationDialog();
+    void LocationDialog_Accepted(const QString& elevation, const QString& outdoorTemp);
+    void LocationDialog_Closed();
+    void ReturnFromSecondaryWindow();
+    QList<QWidget*> SecondaryWindows() const;
     void EndProgram();
 
-    InputBox* Box(const char* name) const;
-    QLabel* Label(const QString& name) const;
-    QAction* Action(const char* name) const;
+    // Printing (frm_halvex_print.cpp).
+    void PrintGraphics();
+    void SetResultColours(bool own);
+
+    // Invalid: the window-text colour.
+    static void SetTextColour(QLabel* label, const QColor& colour);
+    InputBox* Box(Field field) const { return boxes_[static_cast<std::size_t>(field)]; }
+    QLabel* Value(Arrangement a, Quantity q) const;
 
     std::unique_ptr<Prompts> ownPrompts_;
     std::unique_ptr<SettingsStore> ownSettings_;
@@ -138,17 +153,29 @@ private:
     QPointer<QWindow> previousFocusWindow_;
     QMetaObject::Connection focusWatch_;
     QMetaObject::Connection focusLeaveWatch_;
-    std::function<void()> quit_;
 
     DiagramCanvas* canvas_ = nullptr;
+    DiagramCanvas::ItemId drawThruFlame_ = 0;
+    DiagramCanvas::ItemId bloThruFlame_ = 0;
+    std::array<DiagramCanvas::ItemId, 2> netRules_{};
+    WheelSpokes drawThruWheel_;
+    WheelSpokes bloThruWheel_;
     QTimer* timer1_ = nullptr;
-    QPushButton* cmdGo_ = nullptr;
+
+    // In the order of the layout's tables.
+    std::vector<QLabel*> labels_;
+    std::array<std::array<QLabel*, kQuantityCount>, kArrangements.size()> values_{};
+    std::array<InputBox*, kFieldCount> boxes_{};
+    QLabel* dischargeRowCaption_ = nullptr;
+    QLabel* riseRowCaption_ = nullptr;
     QPushButton* cmdSelectCity_ = nullptr;
+    QPushButton* cmdGo_ = nullptr;
     QPushButton* cmdShowFormulas_ = nullptr;
-    QHash<QString, QLabel*> labels_;
-    QHash<QString, InputBox*> boxes_;
-    QHash<QString, QAction*> actions_;
     QMenu* mnuPrintGraphics_ = nullptr;
+    QAction* mnuPrintFormulas_ = nullptr;
+    QAction* mnuViewDetails_ = nullptr;
+    QAction* mnuViewPresentation_ = nullptr;
+    QAction* mnuSaveSettings_ = nullptr;
 
     std::unique_ptr<frmFormulas> formulas_;
     std::unique_ptr<frmAbout> about_;

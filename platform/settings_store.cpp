@@ -1,23 +1,45 @@
 #include "settings_store.h"
 
 #include <QSettings>
+#include <array>
 #include <cmath>
-#include <memory>
-#include <string>
 
 #include "number_text.h"
 
 namespace vevi {
 namespace {
 
-constexpr auto kApplication = "RODOVID";
-constexpr auto kSection = "Last";
+struct KeyRule {
+    SettingsStore::Key key;
+    const char* name;
+    const char* absent;  // the value of a key that is not in the store
+};
 
-QString Key(const QString& key) {
-    return QString(kSection) + "/" + key;
+// clang-format off
+constexpr std::array<KeyRule, 7> kKeys = {{
+    {SettingsStore::Key::Save,         "Save",         "True"},
+    {SettingsStore::Key::Details,      "Details",      "True"},
+    {SettingsStore::Key::Presentation, "Presentation", "False"},
+    {SettingsStore::Key::Outdoor,      "Outdoor",      "0"},
+    {SettingsStore::Key::Elevation,    "Elevation",    "0"},
+    {SettingsStore::Key::State,        "State",        "0"},
+    {SettingsStore::Key::City,         "City",         "0"},
+}};
+// clang-format on
+
+const KeyRule& Rule(SettingsStore::Key key) {
+    return kKeys[static_cast<std::size_t>(key)];
+}
+
+QString Path(SettingsStore::Key key) {
+    return QString(SettingsStore::kSection) + "/" + Rule(key).name;
 }
 
 }  // namespace
+
+QString SettingsStore::KeyName(Key key) {
+    return Rule(key).name;
+}
 
 SettingsStore::SettingsStore()
     : settings_(std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
@@ -25,36 +47,86 @@ SettingsStore::SettingsStore()
 
 SettingsStore::~SettingsStore() = default;
 
-QString SettingsStore::Read(const QString& key, const QString& defaultValue) const {
-    const QVariant v = settings_->value(Key(key));
-    if (!v.isValid()) return defaultValue;
+QString SettingsStore::ReadText(Key key) const {
+    const QVariant v = settings_->value(Path(key));
+    if (!v.isValid()) return Rule(key).absent;
     // A value some other program wrote as a list or a number still reads as text.
     if (v.typeId() == QMetaType::QStringList) return v.toStringList().join(',');
     return v.toString();
 }
 
-void SettingsStore::Write(const QString& key, const QString& value) {
-    settings_->setValue(Key(key), value);
+// "True" and "False" in any case; a whole-text finite number is true unless zero; anything
+// else reads as the key's default.
+bool SettingsStore::ReadFlag(Key key) const {
+    const bool absent = QString(Rule(key).absent) == FlagText(true);
+    const QString text = ReadText(key).trimmed();
+    if (text.compare(FlagText(true), Qt::CaseInsensitive) == 0) return true;
+    if (text.compare(FlagText(false), Qt::CaseInsensitive) == 0) return false;
+    bool isNumber = false;
+    const double value = text.toDouble(&isNumber);
+    if (isNumber && std::isfinite(value)) return value != 0;
+    return absent;
+}
+
+// A whole number written as decimal text ("3.5", "1e400" and "" are not).
+std::optional<int> SettingsStore::ReadWholeNumber(Key key) const {
+    bool ok = false;
+    const int value = ReadText(key).trimmed().toInt(&ok);
+    if (!ok) return std::nullopt;
+    return value;
+}
+
+bool SettingsStore::SaveOnExit() const {
+    return ReadFlag(Key::Save);
+}
+bool SettingsStore::DetailsView() const {
+    return ReadFlag(Key::Details);
+}
+bool SettingsStore::PresentationView() const {
+    return ReadFlag(Key::Presentation);
+}
+QString SettingsStore::OutdoorText() const {
+    return ReadText(Key::Outdoor);
+}
+QString SettingsStore::ElevationText() const {
+    return ReadText(Key::Elevation);
+}
+std::optional<int> SettingsStore::State() const {
+    return ReadWholeNumber(Key::State);
+}
+std::optional<int> SettingsStore::City() const {
+    return ReadWholeNumber(Key::City);
+}
+
+void SettingsStore::SetSaveOnExit(bool value) {
+    WriteText(Key::Save, FlagText(value));
+}
+void SettingsStore::SetDetailsView(bool value) {
+    WriteText(Key::Details, FlagText(value));
+}
+void SettingsStore::SetPresentationView(bool value) {
+    WriteText(Key::Presentation, FlagText(value));
+}
+void SettingsStore::SetOutdoor(double value) {
+    WriteText(Key::Outdoor, QString::fromStdString(PlainNumberText(value)));
+}
+void SettingsStore::SetElevation(double value) {
+    WriteText(Key::Elevation, QString::fromStdString(PlainNumberText(value)));
+}
+void SettingsStore::SetState(int index) {
+    WriteText(Key::State, QString::number(index));
+}
+void SettingsStore::SetCity(int index) {
+    WriteText(Key::City, QString::number(index));
+}
+
+void SettingsStore::WriteText(Key key, const QString& text) {
+    settings_->setValue(Path(key), text);
 }
 
 bool SettingsStore::Flush() {
     settings_->sync();
     return settings_->status() == QSettings::NoError;
-}
-
-bool SettingsStore::ReadFlag(const QString& key, bool defaultValue) const {
-    const QString text = Read(key, FlagText(defaultValue)).trimmed();
-    if (text.compare("True", Qt::CaseInsensitive) == 0) return true;
-    if (text.compare("False", Qt::CaseInsensitive) == 0) return false;
-    // A number counts when the whole text is one; anything else reads as the default.
-    bool isNumber = false;
-    const double value = text.toDouble(&isNumber);
-    if (isNumber && std::isfinite(value)) return value != 0;
-    return defaultValue;
-}
-
-void SettingsStore::WriteFlag(const QString& key, bool value) {
-    Write(key, FlagText(value));
 }
 
 }  // namespace vevi

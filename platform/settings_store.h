@@ -1,8 +1,10 @@
-// The per-user settings: application "RODOVID", section "Last", values stored as texts.
+// The per-user settings: application "RODOVID", section "Last". Every key, its default and
+// its reading rule live here; the windows and the tests use the typed getters and setters.
 #pragma once
 
 #include <QString>
 #include <memory>
+#include <optional>
 
 class QSettings;
 
@@ -10,21 +12,48 @@ namespace vevi {
 
 class SettingsStore {
 public:
+    enum class Key { Save, Details, Presentation, Outdoor, Elevation, State, City };
+
+    static constexpr const char* kApplication = "RODOVID";
+    static constexpr const char* kSection = "Last";
+    static QString KeyName(Key key);
+    // The flag texts as they are written.
+    static QString FlagText(bool value) { return value ? "True" : "False"; }
+
     SettingsStore();
     virtual ~SettingsStore();
 
-    virtual QString Read(const QString& key, const QString& defaultValue) const;
-    virtual void Write(const QString& key, const QString& value);
+    bool SaveOnExit() const;        // "Save Settings on Exit"
+    bool DetailsView() const;       // the View menu's "Details"
+    bool PresentationView() const;  // the View menu's "Presentation"
+    QString OutdoorText() const;    // the texts the boxes get back
+    QString ElevationText() const;
+    // The place last picked in the location dialog; nothing when the stored text is not a
+    // whole number.
+    std::optional<int> State() const;
+    std::optional<int> City() const;
+
+    void SetSaveOnExit(bool value);
+    void SetDetailsView(bool value);
+    void SetPresentationView(bool value);
+    // Written as plain number texts.
+    void SetOutdoor(double value);
+    void SetElevation(double value);
+    void SetState(int index);
+    void SetCity(int index);
+
     // Pushes what was written to the store; false when it could not be written.
-    virtual bool Flush();
+    bool Flush();
 
-    // "True" and "False" as written; a number is true unless zero; anything else the default.
-    bool ReadFlag(const QString& key, bool defaultValue) const;
-    void WriteFlag(const QString& key, bool value);
-
-    static QString FlagText(bool value) { return value ? "True" : "False"; }
+protected:
+    // Every write comes through here, so tests can count them.
+    virtual void WriteText(Key key, const QString& text);
 
 private:
+    QString ReadText(Key key) const;
+    bool ReadFlag(Key key) const;
+    std::optional<int> ReadWholeNumber(Key key) const;
+
     std::unique_ptr<QSettings> settings_;
 };
 

@@ -9,49 +9,41 @@
 #include <memory>
 
 #include "frm_cities.h"
-#include "location_host.h"
 #include "location_table.h"
 #include "settings_store.h"
+#include "temp_settings.h"
 #include "twips.h"
 
 using namespace vevi;
 
 namespace {
 
-// Records what the dialog does to the main window.
-class FakeHost : public LocationHost {
-public:
+// Records what the dialog tells the main window.
+struct FakeHost {
     bool save = true;
     QStringList calls;  // "elevation:610", "outdoor:19", "closed"
     std::function<void()> onClosed;
 
-    void SetElevationText(const QString& text) override { calls << "elevation:" + text; }
-    void SetOutdoorTempText(const QString& text) override { calls << "outdoor:" + text; }
-    bool SaveSettingsChecked() const override { return save; }
-    void LocationDialogClosed() override {
-        calls << "closed";
-        if (onClosed) onClosed();
+    void Attach(frmCities& dialog) {
+        dialog.SetRememberPick(save);
+        QObject::connect(&dialog, &frmCities::placeAccepted,
+                         [this](const QString& elevation, const QString& outdoor) {
+                             calls << "elevation:" + elevation << "outdoor:" + outdoor;
+                         });
+        QObject::connect(&dialog, &frmCities::closed, [this] {
+            calls << "closed";
+            if (onClosed) onClosed();
+        });
     }
 };
 
-// Counts the writes on the way to the real store.
-class RecordingStore : public SettingsStore {
-public:
-    QStringList written;
-    void Write(const QString& key, const QString& value) override {
-        written << key + "=" + value;
-        SettingsStore::Write(key, value);
-    }
-};
-
-QSettings Stored() {
-    return QSettings(QSettings::NativeFormat, QSettings::UserScope, "RODOVID");
-}
+using RecordingStore = CountingStore;
+using Key = SettingsStore::Key;
 
 void Store(const QString& state, const QString& city) {
-    QSettings s = Stored();
-    s.setValue("Last/State", state);
-    s.setValue("Last/City", city);
+    QSettings s = TempSettings::Store();
+    s.setValue(TempSettings::Path(Key::State), state);
+    s.setValue(TempSettings::Path(Key::City), city);
     s.sync();
 }
 
@@ -77,7 +69,8 @@ class TestCities : public QObject {
     // Creates the dialog over what is stored now and shows it as the active window.
     void Open() {
         store_ = std::make_unique<RecordingStore>();
-        dialog_ = std::make_unique<frmCities>(*store_, *host_);
+        dialog_ = std::make_unique<frmCities>(*store_);
+        host_->Attach(*dialog_);
         dialog_->show();
         dialog_->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(dialog_.get()));
@@ -107,7 +100,7 @@ private slots:
     }
 
     void init() {
-        QSettings s = Stored();
+        QSettings s = TempSettings::Store();
         s.clear();
         s.sync();
         host_ = std::make_unique<FakeHost>();
@@ -335,8 +328,8 @@ private slots:
         };
         QTest::mouseClick(Button("cmdOK"), Qt::LeftButton);
         QCOMPARE(host_->calls, QStringList({"elevation:" + elevation, "outdoor:-7", "closed"}));
-        QCOMPARE(store_->written, QStringList({"State=12", "City=3"}));
-        QCOMPARE(store_->Read("State", ""), "12");
+        QCOMPARE(store_->values, QStringList({"State=12", "City=3"}));
+        QCOMPARE(store_->State(), std::optional<int>(12));
         // Hidden, not unloaded: the choices stay.
         QCOMPARE(States()->currentRow(), 12);
         QCOMPARE(Cities()->currentRow(), 3);
@@ -350,8 +343,8 @@ private slots:
         Click(Cities(), 4);
         QTest::mouseClick(Button("cmdOK"), Qt::LeftButton);
         QCOMPARE(host_->calls.size(), 3);
-        QVERIFY(store_->written.isEmpty());
-        QCOMPARE(Stored().value("Last/City").toString(), "0");
+        QVERIFY(store_->values.isEmpty());
+        QCOMPARE(TempSettings::Store().value(TempSettings::Path(Key::City)).toString(), "0");
     }
 
     void okWithoutCityRemembersMinusOne() {
@@ -360,7 +353,7 @@ private slots:
         Elevation()->setText("1234");
         QTest::mouseClick(Button("cmdOK"), Qt::LeftButton);
         QCOMPARE(host_->calls, QStringList({"elevation:1234", "outdoor:", "closed"}));
-        QCOMPARE(store_->written, QStringList({"State=39", "City=-1"}));
+        QCOMPARE(store_->values, QStringList({"State=39", "City=-1"}));
     }
 
     void cancelKeepsTheMainWindowAndTheChoices() {
@@ -378,7 +371,7 @@ private slots:
         Store("0", "0");
         dialog_->show();
         ExpectPlace("Wyoming", "Big Piney", "6969", "-22", "23.11");
-        QVERIFY(store_->written.isEmpty());
+        QVERIFY(store_->values.isEmpty());
     }
 
     void escapeAndCloseActAsCancel_data() {
@@ -437,7 +430,7 @@ private slots:
         QVERIFY(!dialog_->isVisible());
         QCOMPARE(host_->calls.size(), 3);
         QCOMPARE(host_->calls.first(), "elevation:" + elevation);
-        QCOMPARE(store_->written, QStringList({"State=0", "City=1"}));
+        QCOMPARE(store_->values, QStringList({"State=0", "City=1"}));
     }
 
     void enterPressesOnlyTheFocusedButton() {
@@ -523,7 +516,7 @@ private slots:
         QFETCH(QRect, twips);
         QFETCH(bool, enabled);
         store_ = std::make_unique<RecordingStore>();
-        dialog_ = std::make_unique<frmCities>(*store_, *host_);
+        dialog_ = std::make_unique<frmCities>(*store_);
         auto* w = dialog_->findChild<QWidget*>(name);
         QVERIFY(w);
         QCOMPARE(w->geometry(), TwipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
@@ -547,7 +540,7 @@ private slots:
 
     void window() {
         store_ = std::make_unique<RecordingStore>();
-        dialog_ = std::make_unique<frmCities>(*store_, *host_);
+        dialog_ = std::make_unique<frmCities>(*store_);
         QCOMPARE(dialog_->objectName(), "frmCities");
         QCOMPARE(dialog_->accessibleDescription(), "frmCities");
         QCOMPARE(dialog_->windowTitle(), "Select a City");

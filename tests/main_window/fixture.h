@@ -25,7 +25,7 @@ struct Fixture {
 
     explicit Fixture(TempSettings& s, bool load = true) : settings(s) {
         w = std::make_unique<vevi::frmHalvex>(&prompts, &store);
-        w->SetQuitHandler([this] { ++quits; });
+        QObject::connect(w.get(), &vevi::frmHalvex::programEnded, [this] { ++quits; });
         if (load) {
             w->Form_Load();
             w->activateWindow();

@@ -245,7 +245,7 @@ void TestInputs::longestText() {
     TypeInto(f, qPrintable(box), typed);
     QCOMPARE(f.B(qPrintable(box))->text(), longest ? typed.left(longest) : typed);
     // A text the program puts in is cut the same way.
-    f.B(qPrintable(box))->SetText("-40.5abcdefgh");
+    f.B(qPrintable(box))->PutText("-40.5abcdefgh");
     QCOMPARE(f.B(qPrintable(box))->text(),
              longest ? QString("-40.5abcdefgh").left(longest) : QString("-40.5abcdefgh"));
 }

@@ -234,7 +234,8 @@ void TestResults::stopRestores() {
     QCOMPARE(f.B("txtBloThruDisTemp")->text(), QString("95"));
     QCOMPARE(f.B("txtBloThruTempRise")->text(), QString("95"));
     QCOMPARE(f.B("txtDrawThruTempRise")->text(), QString("12"));
-    const QString formulaBefore = f.w->Formulas()->findChild<QLabel*>("lblBloThruAirDensity")->text();
+    const QString formulaBefore =
+        f.w->Formulas()->findChild<QLabel*>("lblBloThruAirDensity")->text();
     f.Go();
     QCOMPARE(f.w->ResultsShown(), 0);
     QCOMPARE(f.B("txtBloThruDisTemp")->text(), QString("95"));

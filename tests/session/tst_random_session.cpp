@@ -7,6 +7,7 @@
 #include <QtTest>
 
 #include "../main_window/fixture.h"
+#include "field_rules.h"
 #include "frm_cities.h"
 #include "frm_formulas.h"
 #include "number_text.h"
@@ -97,7 +98,7 @@ public:
         // A refused box keeps the focus until it holds a value in range: mend it now and then
         // so that the session does not stay there.
         if (auto* box = qobject_cast<InputBox*>(focus); box && rng_.bounded(3) == 0) {
-            const double low = std::max(box->Rules().lowest, -1000.0);
+            const double low = std::max(vevi::RuleOf(box->GetField()).lowest, -1000.0);
             const QString text = QString::number(low + rng_.bounded(100));
             box->selectAll();
             typedInto_ = box->objectName();
@@ -231,7 +232,7 @@ public:
             const bool limit = std::find_if(std::begin(kLimits), std::end(kLimits), [&](auto l) {
                                    return QString(l) == name;
                                }) != std::end(kLimits);
-            const int longest = b->Rules().longestText;
+            const int longest = b->LongestText();
             if (longest && b->text().size() > longest && !(shown && limit))
                 return QString("%1 holds '%2'").arg(name, b->text());
             if (shown && limit && Bad(b->text()))
@@ -252,7 +253,9 @@ public:
             const QString warning = f_.prompts.Warnings().last();
             for (const char* name : kBoxes) {
                 InputBox* b = f_.B(name);
-                if (warning != b->Rules().warning || QString(name) == "txtBaroPress") continue;
+                if (warning != vevi::RuleOf(b->GetField()).warning ||
+                    QString(name) == "txtBaroPress")
+                    continue;
                 if (!b->text().isEmpty() || QApplication::focusWidget() != b)
                     return QString("%1 refused but holds '%2'").arg(name, b->text());
             }
