@@ -8,7 +8,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
     fonts-liberation2 fonts-comic-neue fonts-dejavu-core
     poppler-utils
-    desktop-file-utils appstream dpkg-dev
+    desktop-file-utils appstream dpkg-dev man-db
 )
 # The sanitizer and fuzzing builds need clang as well.
 if [ "${1:-}" = "--all" ]; then

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the program into a scratch folder and builds its Debian package into another, then
 # checks that each file is where a desktop looks for it, that the desktop entry and the
-# AppStream metainfo validate, and that the package holds the same files and declares its
+# AppStream metainfo validate, that the man page renders cleanly and the copyright and changelog
+# are in Debian's formats, and that the package holds the same files and declares its
 # dependencies. Touches nothing outside its scratch folder.
 # Usage: check_package.sh <build dir> <source dir>
 # CMAKE and CPACK may name the cmake and cpack programs to use.
@@ -29,7 +30,7 @@ ok() { echo "ok:   $*"; }
 
 missing=()
 for tool in "$cmake" "$cpack" desktop-file-validate appstreamcli dpkg-deb dpkg-shlibdeps \
-            dpkg-query od; do
+            dpkg-query dpkg-parsechangelog od man groff lexgrog gzip; do
     command -v "$tool" >/dev/null || missing+=("$tool")
 done
 if [ ${#missing[@]} -ne 0 ]; then
@@ -39,6 +40,13 @@ fi
 
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:[A-Z]*=//p' "$build/CMakeCache.txt")
 [ -n "$version" ] || { echo "FAIL: no project version in $build/CMakeCache.txt"; exit 1; }
+# The release date is set once, beside the version.
+release_date=$(sed -n 's/^set(VEVI_RELEASE_DATE "\([0-9-]*\)")$/\1/p' "$src/CMakeLists.txt")
+[[ "$release_date" =~ ^[0-9]{4}-[0-9]{2}-[0-9]{2}$ ]] ||
+    { echo "FAIL: no VEVI_RELEASE_DATE in $src/CMakeLists.txt"; exit 1; }
+maintainer=$(sed -n 's/^set(CPACK_PACKAGE_CONTACT "\(.*\)")$/\1/p' "$src/packaging/CMakeLists.txt")
+[ -n "$maintainer" ] ||
+    { echo "FAIL: no CPACK_PACKAGE_CONTACT in $src/packaging/CMakeLists.txt"; exit 1; }
 
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
@@ -50,6 +58,89 @@ expected_files() {
     echo "share/metainfo/$app_id.metainfo.xml"
     echo "share/icons/hicolor/scalable/apps/$app_id.svg"
     for n in "${icon_sizes[@]}"; do echo "share/icons/hicolor/${n}x${n}/apps/$app_id.png"; done
+    echo "share/man/man1/$program.1.gz"
+    echo "share/doc/$program/copyright"
+    echo "share/doc/$program/changelog.Debian.gz"
+}
+
+# True when the file is gzip data written with -n: no file name and no time stamp in the header,
+# so that two builds give the same bytes.
+is_gzip_n() {
+    local header
+    header=$(od -An -tx1 -N8 "$1" 2>/dev/null | tr -d ' \n')
+    [ "${header:0:4}" = "1f8b" ] || return 1
+    # FLG (byte 3) without FNAME (0x08); MTIME (bytes 4 to 7) zero.
+    (( (16#${header:6:2} & 8) == 0 )) && [ "${header:8:8}" = "00000000" ]
+}
+
+# The man page renders through man and groff without a warning, and its NAME line reads for
+# whatis.
+check_man_page() {
+    local page=$1 what=$2 out
+    if ! is_gzip_n "$page"; then
+        fail "$what: $(basename "$page") is not gzip -n data"
+        return
+    fi
+    gzip -dc "$page" >"$scratch/$program.1"
+    out=$(MANWIDTH=80 man --warnings=all -l "$scratch/$program.1" 2>&1 >/dev/null)
+    [ -z "$out" ] || fail "$what: man -l warns: $out"
+    out=$(groff -man -ww -z "$scratch/$program.1" 2>&1)
+    [ -z "$out" ] || fail "$what: groff -man -ww warns: $out"
+    lexgrog "$scratch/$program.1" >/dev/null 2>&1 ||
+        fail "$what: the man page has no NAME line that whatis can read"
+    grep -q '@' "$scratch/$program.1" && fail "$what: the man page has an unfilled @...@ field"
+    grep -qE "^\.TH VEVI 1 \"$release_date\" \"$program $version\"" "$scratch/$program.1" ||
+        fail "$what: the man page's title line does not name $version and $release_date"
+    ok "$what: man page renders without warnings"
+}
+
+# The copyright file is in the machine-readable format, and its licence text is LICENSE's.
+check_copyright() {
+    local file=$1 what=$2 text license
+    if [ ! -f "$file" ]; then return; fi
+    head -n1 "$file" | grep -qx \
+        'Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' ||
+        fail "$what: copyright does not start with the copyright-format 1.0 Format line"
+    grep -qx 'Files: \*' "$file" || fail "$what: copyright has no 'Files: *' paragraph"
+    grep -q '^Copyright: .*The Vevi developers$' "$file" ||
+        fail "$what: copyright does not name The Vevi developers"
+    [ "$(grep -cx 'License: MIT' "$file")" -eq 2 ] ||
+        fail "$what: copyright lacks 'License: MIT' in Files: * and as a stand-alone paragraph"
+    # The stand-alone paragraph's text, unfolded, against LICENSE from the permission notice on.
+    text=$(awk 'found && /^ / { sub(/^ /, ""); if ($0 == ".") $0 = ""; print; next }
+                found { exit } /^License: MIT$/ && seen++ { found = 1 }' "$file")
+    license=$(sed -n '/^Permission is hereby granted/,$p' "$src/LICENSE")
+    if [ -n "$text" ] && [ "$text" = "$license" ]; then
+        ok "$what: copyright is machine-readable and carries the MIT text of LICENSE"
+    else
+        fail "$what: the licence text in copyright differs from LICENSE"
+    fi
+}
+
+# The changelog parses, and its entry is this release: version, date, maintainer.
+check_changelog() {
+    local file=$1 what=$2 plain out
+    if ! is_gzip_n "$file"; then
+        fail "$what: changelog.Debian.gz is not gzip -n data"
+        return
+    fi
+    plain="$scratch/changelog.Debian"
+    gzip -dc "$file" >"$plain"
+    if ! out=$(dpkg-parsechangelog -l "$plain" 2>&1 >/dev/null) || [ -n "$out" ]; then
+        fail "$what: dpkg-parsechangelog: $out"
+        return
+    fi
+    entry() { dpkg-parsechangelog -l "$plain" -S "$1"; }
+    [ "$(entry Source)" = "$program" ] || fail "$what: changelog is for '$(entry Source)'"
+    [ "$(entry Version)" = "$version" ] || fail "$what: changelog version is '$(entry Version)'"
+    [ "$(entry Distribution)" = unstable ] ||
+        fail "$what: changelog distribution is '$(entry Distribution)'"
+    [ "$(entry Urgency)" = medium ] || fail "$what: changelog urgency is '$(entry Urgency)'"
+    [ "$(entry Maintainer)" = "$maintainer" ] ||
+        fail "$what: changelog maintainer '$(entry Maintainer)' is not '$maintainer'"
+    [ "$(date -u -d "$(entry Date)" +%F)" = "$release_date" ] ||
+        fail "$what: changelog date '$(entry Date)' is not $release_date"
+    ok "$what: changelog.Debian.gz is entry $version of $release_date"
 }
 
 # Prints "<width> <height>" of a PNG, or nothing when the file is not a PNG.
@@ -145,10 +236,21 @@ check_tree() {
         grep -q "<name>$title</name>" "$metainfo" || fail "$what: metainfo name is not '$title'"
         grep -q "<binary>$program</binary>" "$metainfo" ||
             fail "$what: metainfo does not provide the binary $program"
-        grep -q "<release version=\"$version\"" "$metainfo" ||
-            fail "$what: metainfo has no release $version"
+        grep -q "<release version=\"$version\" date=\"$release_date\"" "$metainfo" ||
+            fail "$what: metainfo has no release $version dated $release_date"
+        grep -q "<project_license>MIT</project_license>" "$metainfo" ||
+            fail "$what: metainfo project_license is not MIT"
+        # Software centres file the program where the desktop entry does.
+        for category in $(desktop_value "$desktop" Categories | tr ';' ' '); do
+            grep -q "<category>$category</category>" "$metainfo" ||
+                fail "$what: metainfo lacks the desktop entry's category $category"
+        done
         ok "$what: metainfo names $app_id, its desktop entry and release $version"
     fi
+
+    check_man_page "$prefix/share/man/man1/$program.1.gz" "$what"
+    check_copyright "$prefix/share/doc/$program/copyright" "$what"
+    check_changelog "$prefix/share/doc/$program/changelog.Debian.gz" "$what"
 }
 
 echo "== cmake --install into a scratch DESTDIR"
@@ -206,6 +308,11 @@ if "$cpack" -G DEB --config "$build/CPackConfig.cmake" -B "$scratch/deb" \
         if grep -vE '^d' <<<"$listing" | grep -vE ' \./usr/' | grep -q .; then
             fail "the package holds files outside /usr"
         fi
+        for doc in "share/doc/$program/copyright" "share/doc/$program/changelog.Debian.gz" \
+                   "share/man/man1/$program.1.gz"; do
+            grep -qE "^-rw-r--r-- root/root .* \./usr/$doc\$" <<<"$listing" ||
+                fail "dpkg-deb -c lists no -rw-r--r-- usr/$doc"
+        done
         ok "dpkg-deb -c: $(grep -cvE '^d' <<<"$listing") files under /usr"
 
         # Unpacked (not installed: the real system's package database is left alone).
