@@ -1,5 +1,7 @@
 #include <QFile>
+#include <QLineEdit>
 #include <QProcess>
+#include <QSet>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
@@ -20,7 +22,8 @@ std::function<bool(QPrinter&)> ToPdf(const QString& path) {
     };
 }
 
-// The page rendered back to an image; null when the tool is missing.
+// The page rendered back to an image without smoothing, so that every inked pixel has its
+// exact colour; null when the tool is missing.
 QImage RenderPage(const QString& pdf, int* pages) {
     const QString tool = QStandardPaths::findExecutable("pdftoppm");
     if (tool.isEmpty()) return QImage();
@@ -31,7 +34,8 @@ QImage RenderPage(const QString& pdf, int* pages) {
     const int at = out.indexOf("Pages:");
     *pages = at < 0 ? 0 : out.mid(at + 6).section('\n', 0, 0).trimmed().toInt();
     QProcess render;
-    render.start(tool, {"-png", "-r", "40", "-f", "1", "-singlefile", pdf, pdf});
+    render.start(tool, {"-png", "-r", "72", "-aa", "no", "-aaVector", "no", "-f", "1",
+                        "-singlefile", pdf, pdf});
     render.waitForFinished();
     return QImage(pdf + ".png");
 }
@@ -43,6 +47,38 @@ int DarkPixels(const QImage& image, QRect area) {
         for (int x = area.left(); x <= area.right(); ++x)
             if (qGray(image.pixel(x, y)) < 128) ++dark;
     return dark;
+}
+
+// The text pdftotext finds in the file, blanks and line ends collapsed to single blanks.
+QString PdfText(const QString& pdf) {
+    QProcess text;
+    text.start(QStandardPaths::findExecutable("pdftotext"), {"-raw", "-enc", "UTF-8", pdf, "-"});
+    text.waitForFinished();
+    return QString::fromUtf8(text.readAllStandardOutput()).simplified();
+}
+
+// The texts a window shows (labels and boxes), blanks collapsed, and the texts of its hidden
+// buttons.
+void TextsOf(const QWidget& window, QStringList* shown, QStringList* hidden) {
+    for (const QLabel* l : window.findChildren<QLabel*>())
+        if (l->isVisibleTo(&window) && !l->text().simplified().isEmpty())
+            *shown << l->text().simplified();
+    for (const QLineEdit* e : window.findChildren<QLineEdit*>())
+        if (e->isVisibleTo(&window) && !e->text().simplified().isEmpty())
+            *shown << e->text().simplified();
+    for (const QPushButton* b : window.findChildren<QPushButton*>())
+        if (!b->isVisibleTo(&window)) *hidden << b->text();
+}
+
+// Which of the result labels' own colours appear in the image.
+QSet<QRgb> ResultColoursIn(const QImage& image) {
+    const QSet<QRgb> own = {qRgb(0, 0, 192), qRgb(192, 0, 0), qRgb(255, 0, 255), qRgb(0, 0, 255)};
+    QSet<QRgb> found;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (own.contains(image.pixel(x, y) | 0xff000000u))
+                found << (image.pixel(x, y) | 0xff000000u);
+    return found;
 }
 
 QList<QColor> ColoursOf(const Fixture& f) {
@@ -70,10 +106,14 @@ void TestPrinting::printsToPdf() {
     QTemporaryDir dir;
     const QString pdf = dir.filePath("page.pdf");
     QList<QColor> coloursWhilePrinting;
+    QStringList shown, hidden;
     bool buttonsHidden = false;
     bool timerStopped = false;
     f.prompts.printer = [&](QPrinter& p) {
         coloursWhilePrinting = ColoursOf(f);
+        TextsOf(item == "mnuPrintFormulas" ? *static_cast<QWidget*>(f.w->Formulas())
+                                           : *f.w->centralWidget(),
+                &shown, &hidden);
         buttonsHidden = item == "mnuPrintFormulas"
                             ? !f.w->Formulas()
                                    ->findChild<QPushButton*>("cmdShowGraphics")
@@ -108,6 +148,17 @@ void TestPrinting::printsToPdf() {
     const QRect middle(page.width() / 10, page.height() / 3, page.width() * 8 / 10,
                        page.height() / 3);
     QVERIFY2(DarkPixels(page, middle) > 200, qPrintable(QString::number(DarkPixels(page, middle))));
+    // Drawn as vectors: a small file whose text can be found and copied, as the window shows it.
+    QVERIFY2(QFileInfo(pdf).size() < 150 * 1024,
+             qPrintable(QString::number(QFileInfo(pdf).size())));
+    const QString text = PdfText(pdf);
+    QVERIFY(hidden.size() >= 1);
+    QVERIFY(shown.size() > 20);
+    for (const QString& t : shown) QVERIFY2(text.contains(t), qPrintable(t + " in: " + text));
+    for (const QString& t : hidden) QVERIFY2(!text.contains(t), qPrintable(t));
+    const QSet<QRgb> colours = ResultColoursIn(page);
+    if (item == "mnuColor") QCOMPARE(colours.size(), 4);
+    if (item == "mnuBW") QVERIFY(colours.isEmpty());
 }
 
 void TestPrinting::cancelRestores_data() {
