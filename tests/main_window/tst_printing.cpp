@@ -1,12 +1,18 @@
+#include <sys/resource.h>
+
 #include <QFile>
 #include <QLineEdit>
 #include <QProcess>
 #include <QSet>
 #include <QStandardPaths>
+#include <QSvgRenderer>
 #include <QTemporaryDir>
+#include <QXmlStreamReader>
+#include <csignal>
 
 #include "fixture.h"
 #include "frm_formulas.h"
+#include "page_export.h"
 #include "tests.h"
 
 using namespace vevi;
@@ -211,4 +217,92 @@ void TestPrinting::disabledWhenStopped() {
     f.Go();
     QVERIFY(!f.A("mnuPrintGraphics")->isEnabled());
     QVERIFY(!f.A("mnuPrintFormulas")->isEnabled());
+}
+
+void TestPrinting::writesPages_data() {
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<QString>("where");
+    for (const char* format : {"pdf", "svg", "png"})
+        for (const char* where : {"folder", "missing folder", "under a file", "over a file"})
+            QTest::addRow("%s %s", format, where) << format << where;
+}
+
+void TestPrinting::writesPages() {
+    QFETCH(QString, format);
+    QFETCH(QString, where);
+    Fixture f(settings_);
+    f.Go();
+    QWidget& window = *f.w->centralWidget();
+    const QString value = f.L("lblBloThruBTUNet")->text().simplified();
+    QTemporaryDir dir;
+    QString path = dir.filePath("page." + format);
+    auto write = [&] {
+        if (format == "pdf") return WriteWidgetPdf(window, path, "Heater comparison");
+        if (format == "svg") return WriteWidgetSvg(window, path, "Heater comparison");
+        return WriteWidgetPng(window, path, 2);
+    };
+    const auto entries = [&] {
+        return QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+    };
+
+    if (where == "folder") {
+        QCOMPARE(write(), QString());
+        QCOMPARE(entries(), QStringList{"page." + format});  // no temporary file left behind
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        if (format == "pdf") {
+            QVERIFY(bytes.startsWith("%PDF"));
+            if (QStandardPaths::findExecutable("pdftotext").isEmpty())
+                QSKIP("pdftotext is not installed");
+            QVERIFY2(PdfText(path).contains(value), qPrintable(PdfText(path)));
+        } else if (format == "svg") {
+            QVERIFY(QSvgRenderer(bytes).isValid());
+            QStringList texts;
+            QXmlStreamReader xml(bytes);
+            while (!xml.atEnd())
+                if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == u"text")
+                    texts
+                        << xml.readElementText(QXmlStreamReader::IncludeChildElements).simplified();
+            QVERIFY(!xml.hasError());
+            QVERIFY2(texts.contains(value), qPrintable(texts.join('|')));
+        } else {
+            QCOMPARE(QImage::fromData(bytes).size(), window.size() * 2);
+        }
+        return;
+    }
+
+    // An earlier file that a failed write must leave as it was.
+    const QByteArray earlier = "an earlier export";
+    QFile old(dir.filePath("earlier." + format));
+    QVERIFY(old.open(QIODevice::WriteOnly) && old.write(earlier) == earlier.size());
+    old.close();
+    QString error;
+    if (where == "missing folder") {
+        path = dir.filePath("missing/page." + format);
+        error = write();
+    } else if (where == "under a file") {
+        // A regular file as a folder stops every user, root included.
+        path = old.fileName() + "/page." + format;
+        error = write();
+    } else {
+        // Over the earlier file, with every write past the first 4 KB refused, as on a full
+        // disk; the limit holds for root too.
+        path = old.fileName();
+        rlimit before{};
+        QCOMPARE(getrlimit(RLIMIT_FSIZE, &before), 0);
+        rlimit small = before;
+        small.rlim_cur = 4096;
+        const auto handler = std::signal(SIGXFSZ, SIG_IGN);
+        const bool limited = setrlimit(RLIMIT_FSIZE, &small) == 0;
+        error = write();
+        setrlimit(RLIMIT_FSIZE, &before);
+        std::signal(SIGXFSZ, handler);
+        QVERIFY(limited);
+    }
+    QVERIFY(!error.isEmpty());
+    QVERIFY2(error.contains(QDir::toNativeSeparators(path)), qPrintable(error));
+    QCOMPARE(entries(), QStringList{"earlier." + format});
+    QVERIFY(old.open(QIODevice::ReadOnly));
+    QCOMPARE(old.readAll(), earlier);
 }
