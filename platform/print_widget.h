@@ -6,9 +6,9 @@ class QWidget;
 
 namespace vevi {
 
-// Paints the widget with the printer's own painter, scaled to fit the page with its
-// proportions kept and centred, so text and lines print at the printer's resolution.
-// False when the printer could not be started or finished.
+// Paints the widget's shown parts on one page, scaled to fit with its proportions kept and
+// centred, as vectors: text prints as text and lines and pictures at the printer's
+// resolution. False when the printer could not be started or finished.
 bool PrintWidget(QPrinter& printer, QWidget& widget);
 
 }  // namespace vevi

@@ -100,6 +100,8 @@ private slots:
     void cancelRestores();
     void formulasNeverShown();
     void disabledWhenStopped();
+    void writesPages_data();
+    void writesPages();
 };
 
 class TestLocation : public QObject {

@@ -1,10 +1,18 @@
+#include <sys/resource.h>
+
 #include <QFile>
+#include <QLineEdit>
 #include <QProcess>
+#include <QSet>
 #include <QStandardPaths>
+#include <QSvgRenderer>
 #include <QTemporaryDir>
+#include <QXmlStreamReader>
+#include <csignal>
 
 #include "fixture.h"
 #include "frm_formulas.h"
+#include "page_export.h"
 #include "tests.h"
 
 using namespace vevi;
@@ -20,7 +28,8 @@ std::function<bool(QPrinter&)> ToPdf(const QString& path) {
     };
 }
 
-// The page rendered back to an image; null when the tool is missing.
+// The page rendered back to an image without smoothing, so that every inked pixel has its
+// exact colour; null when the tool is missing.
 QImage RenderPage(const QString& pdf, int* pages) {
     const QString tool = QStandardPaths::findExecutable("pdftoppm");
     if (tool.isEmpty()) return QImage();
@@ -31,7 +40,8 @@ QImage RenderPage(const QString& pdf, int* pages) {
     const int at = out.indexOf("Pages:");
     *pages = at < 0 ? 0 : out.mid(at + 6).section('\n', 0, 0).trimmed().toInt();
     QProcess render;
-    render.start(tool, {"-png", "-r", "40", "-f", "1", "-singlefile", pdf, pdf});
+    render.start(tool, {"-png", "-r", "72", "-aa", "no", "-aaVector", "no", "-f", "1",
+                        "-singlefile", pdf, pdf});
     render.waitForFinished();
     return QImage(pdf + ".png");
 }
@@ -43,6 +53,38 @@ int DarkPixels(const QImage& image, QRect area) {
         for (int x = area.left(); x <= area.right(); ++x)
             if (qGray(image.pixel(x, y)) < 128) ++dark;
     return dark;
+}
+
+// The text pdftotext finds in the file, blanks and line ends collapsed to single blanks.
+QString PdfText(const QString& pdf) {
+    QProcess text;
+    text.start(QStandardPaths::findExecutable("pdftotext"), {"-raw", "-enc", "UTF-8", pdf, "-"});
+    text.waitForFinished();
+    return QString::fromUtf8(text.readAllStandardOutput()).simplified();
+}
+
+// The texts a window shows (labels and boxes), blanks collapsed, and the texts of its hidden
+// buttons.
+void TextsOf(const QWidget& window, QStringList* shown, QStringList* hidden) {
+    for (const QLabel* l : window.findChildren<QLabel*>())
+        if (l->isVisibleTo(&window) && !l->text().simplified().isEmpty())
+            *shown << l->text().simplified();
+    for (const QLineEdit* e : window.findChildren<QLineEdit*>())
+        if (e->isVisibleTo(&window) && !e->text().simplified().isEmpty())
+            *shown << e->text().simplified();
+    for (const QPushButton* b : window.findChildren<QPushButton*>())
+        if (!b->isVisibleTo(&window)) *hidden << b->text();
+}
+
+// Which of the result labels' own colours appear in the image.
+QSet<QRgb> ResultColoursIn(const QImage& image) {
+    const QSet<QRgb> own = {qRgb(0, 0, 192), qRgb(192, 0, 0), qRgb(255, 0, 255), qRgb(0, 0, 255)};
+    QSet<QRgb> found;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (own.contains(image.pixel(x, y) | 0xff000000u))
+                found << (image.pixel(x, y) | 0xff000000u);
+    return found;
 }
 
 QList<QColor> ColoursOf(const Fixture& f) {
@@ -70,10 +112,14 @@ void TestPrinting::printsToPdf() {
     QTemporaryDir dir;
     const QString pdf = dir.filePath("page.pdf");
     QList<QColor> coloursWhilePrinting;
+    QStringList shown, hidden;
     bool buttonsHidden = false;
     bool timerStopped = false;
     f.prompts.printer = [&](QPrinter& p) {
         coloursWhilePrinting = ColoursOf(f);
+        TextsOf(item == "mnuPrintFormulas" ? *static_cast<QWidget*>(f.w->Formulas())
+                                           : *f.w->centralWidget(),
+                &shown, &hidden);
         buttonsHidden = item == "mnuPrintFormulas"
                             ? !f.w->Formulas()
                                    ->findChild<QPushButton*>("cmdShowGraphics")
@@ -108,6 +154,17 @@ void TestPrinting::printsToPdf() {
     const QRect middle(page.width() / 10, page.height() / 3, page.width() * 8 / 10,
                        page.height() / 3);
     QVERIFY2(DarkPixels(page, middle) > 200, qPrintable(QString::number(DarkPixels(page, middle))));
+    // Drawn as vectors: a small file whose text can be found and copied, as the window shows it.
+    QVERIFY2(QFileInfo(pdf).size() < 150 * 1024,
+             qPrintable(QString::number(QFileInfo(pdf).size())));
+    const QString text = PdfText(pdf);
+    QVERIFY(hidden.size() >= 1);
+    QVERIFY(shown.size() > 20);
+    for (const QString& t : shown) QVERIFY2(text.contains(t), qPrintable(t + " in: " + text));
+    for (const QString& t : hidden) QVERIFY2(!text.contains(t), qPrintable(t));
+    const QSet<QRgb> colours = ResultColoursIn(page);
+    if (item == "mnuColor") QCOMPARE(colours.size(), 4);
+    if (item == "mnuBW") QVERIFY(colours.isEmpty());
 }
 
 void TestPrinting::cancelRestores_data() {
@@ -160,4 +217,92 @@ void TestPrinting::disabledWhenStopped() {
     f.Go();
     QVERIFY(!f.A("mnuPrintGraphics")->isEnabled());
     QVERIFY(!f.A("mnuPrintFormulas")->isEnabled());
+}
+
+void TestPrinting::writesPages_data() {
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<QString>("where");
+    for (const char* format : {"pdf", "svg", "png"})
+        for (const char* where : {"folder", "missing folder", "under a file", "over a file"})
+            QTest::addRow("%s %s", format, where) << format << where;
+}
+
+void TestPrinting::writesPages() {
+    QFETCH(QString, format);
+    QFETCH(QString, where);
+    Fixture f(settings_);
+    f.Go();
+    QWidget& window = *f.w->centralWidget();
+    const QString value = f.L("lblBloThruBTUNet")->text().simplified();
+    QTemporaryDir dir;
+    QString path = dir.filePath("page." + format);
+    auto write = [&] {
+        if (format == "pdf") return WriteWidgetPdf(window, path, "Heater comparison");
+        if (format == "svg") return WriteWidgetSvg(window, path, "Heater comparison");
+        return WriteWidgetPng(window, path, 2);
+    };
+    const auto entries = [&] {
+        return QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+    };
+
+    if (where == "folder") {
+        QCOMPARE(write(), QString());
+        QCOMPARE(entries(), QStringList{"page." + format});  // no temporary file left behind
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        if (format == "pdf") {
+            QVERIFY(bytes.startsWith("%PDF"));
+            if (QStandardPaths::findExecutable("pdftotext").isEmpty())
+                QSKIP("pdftotext is not installed");
+            QVERIFY2(PdfText(path).contains(value), qPrintable(PdfText(path)));
+        } else if (format == "svg") {
+            QVERIFY(QSvgRenderer(bytes).isValid());
+            QStringList texts;
+            QXmlStreamReader xml(bytes);
+            while (!xml.atEnd())
+                if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == u"text")
+                    texts
+                        << xml.readElementText(QXmlStreamReader::IncludeChildElements).simplified();
+            QVERIFY(!xml.hasError());
+            QVERIFY2(texts.contains(value), qPrintable(texts.join('|')));
+        } else {
+            QCOMPARE(QImage::fromData(bytes).size(), window.size() * 2);
+        }
+        return;
+    }
+
+    // An earlier file that a failed write must leave as it was.
+    const QByteArray earlier = "an earlier export";
+    QFile old(dir.filePath("earlier." + format));
+    QVERIFY(old.open(QIODevice::WriteOnly) && old.write(earlier) == earlier.size());
+    old.close();
+    QString error;
+    if (where == "missing folder") {
+        path = dir.filePath("missing/page." + format);
+        error = write();
+    } else if (where == "under a file") {
+        // A regular file as a folder stops every user, root included.
+        path = old.fileName() + "/page." + format;
+        error = write();
+    } else {
+        // Over the earlier file, with every write past the first 4 KB refused, as on a full
+        // disk; the limit holds for root too.
+        path = old.fileName();
+        rlimit before{};
+        QCOMPARE(getrlimit(RLIMIT_FSIZE, &before), 0);
+        rlimit small = before;
+        small.rlim_cur = 4096;
+        const auto handler = std::signal(SIGXFSZ, SIG_IGN);
+        const bool limited = setrlimit(RLIMIT_FSIZE, &small) == 0;
+        error = write();
+        setrlimit(RLIMIT_FSIZE, &before);
+        std::signal(SIGXFSZ, handler);
+        QVERIFY(limited);
+    }
+    QVERIFY(!error.isEmpty());
+    QVERIFY2(error.contains(QDir::toNativeSeparators(path)), qPrintable(error));
+    QCOMPARE(entries(), QStringList{"earlier." + format});
+    QVERIFY(old.open(QIODevice::ReadOnly));
+    QCOMPARE(old.readAll(), earlier);
 }

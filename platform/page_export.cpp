@@ -1,0 +1,115 @@
+#include "page_export.h"
+
+#include <QBuffer>
+#include <QCoreApplication>
+#include <QDir>
+#include <QImage>
+#include <QLocale>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <QSvgGenerator>
+#include <QWidget>
+#include <cmath>
+
+#include "page_render.h"
+
+namespace vevi {
+namespace {
+
+QString CouldNotWrite(const QString& path, const QString& reason) {
+    return QStringLiteral("Could not write %1: %2").arg(QDir::toNativeSeparators(path), reason);
+}
+
+// The file is made in memory and written in one checked piece: the generators do not all
+// notice a short write (a full disk), and a partial file must never replace a whole one.
+QString Save(const QString& path, const QByteArray& bytes) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) return CouldNotWrite(path, file.errorString());
+    if (file.write(bytes) != bytes.size()) {
+        const QString reason = file.error() != QFileDevice::NoError
+                                   ? file.errorString()
+                                   : QStringLiteral("the disk may be full");
+        file.cancelWriting();
+        return CouldNotWrite(path, reason);
+    }
+    if (!file.commit()) return CouldNotWrite(path, file.errorString());
+    return QString();
+}
+
+QString NotDrawn(const QString& path) {
+    return CouldNotWrite(path, QStringLiteral("the image could not be drawn"));
+}
+
+// The paper a local user most likely has, upright, as a printer starts out.
+QPageLayout DefaultPageLayout() {
+    const QPageSize size(QLocale().measurementSystem() == QLocale::ImperialUSSystem
+                             ? QPageSize::Letter
+                             : QPageSize::A4);
+    return QPageLayout(size, QPageLayout::Portrait, QMarginsF(10, 10, 10, 10),
+                       QPageLayout::Millimeter);
+}
+
+}  // namespace
+
+QString WriteWidgetPdf(QWidget& widget, const QString& path, const QString& title) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    bool painted = false;
+    {
+        QPdfWriter writer(&buffer);
+        writer.setTitle(title);
+        writer.setCreator(QCoreApplication::applicationName());
+        writer.setPageLayout(DefaultPageLayout());
+        painted = PaintPage(writer, writer.resolution(), widget);
+    }
+    return painted ? Save(path, buffer.data()) : NotDrawn(path);
+}
+
+QString WriteWidgetSvg(QWidget& widget, const QString& path, const QString& title) {
+    const QPicture picture = RecordWidget(widget);
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QSvgGenerator generator;
+    generator.setOutputDevice(&buffer);
+    generator.setTitle(title);
+    generator.setSize(widget.size());
+    generator.setViewBox(QRect(QPoint(0, 0), widget.size()));
+    // At the picture's own resolution the drawing's units are the widget's logical pixels.
+    generator.setResolution(picture.logicalDpiX());
+    QPainter painter;
+    if (!painter.begin(&generator)) return NotDrawn(path);
+    PlayFitted(painter, QRectF(QPointF(0, 0), widget.size()), picture, widget.size());
+    if (!painter.end()) return NotDrawn(path);
+    return Save(path, buffer.data());
+}
+
+QString WriteWidgetPng(QWidget& widget, const QString& path, double scale) {
+    if (!(scale > 0) || !std::isfinite(scale))
+        return CouldNotWrite(path, QStringLiteral("the scale must be above 0"));
+    // Far beyond any screen or slide; also keeps the rounding below within int.
+    constexpr double kLargestSide = 32767;
+    if (widget.width() * scale > kLargestSide || widget.height() * scale > kLargestSide)
+        return CouldNotWrite(path, QStringLiteral("the image is too large"));
+    const QSize pixels(static_cast<int>(std::lround(widget.width() * scale)),
+                       static_cast<int>(std::lround(widget.height() * scale)));
+    if (pixels.isEmpty()) return CouldNotWrite(path, QStringLiteral("the window has no area"));
+    QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
+    if (image.isNull()) return CouldNotWrite(path, QStringLiteral("the image is too large"));
+    // The painter works in the widget's logical pixels; the image holds `scale` times as many.
+    image.setDevicePixelRatio(scale);
+    image.fill(Qt::transparent);
+    const QPicture picture = RecordWidget(widget);
+    {
+        QPainter painter(&image);
+        PlayFitted(painter, QRectF(QPointF(0, 0), widget.size()), picture, widget.size());
+    }
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    if (!image.save(&buffer, "PNG")) return NotDrawn(path);
+    return Save(path, buffer.data());
+}
+
+}  // namespace vevi

@@ -1,0 +1,26 @@
+// A window's current image as recorded paint commands, so that pages stay vectors.
+#pragma once
+
+#include <QPicture>
+#include <QRectF>
+#include <QSizeF>
+
+class QPagedPaintDevice;
+class QPainter;
+class QWidget;
+
+namespace vevi {
+
+// The widget's background and its shown children as paint commands in logical pixels:
+// text stays text, lines stay lines and pictures stay paths.
+QPicture RecordWidget(QWidget& widget);
+
+// Plays a picture of `size` logical pixels into `area` (in the painter's coordinates),
+// scaled to fit with its proportions kept and centred.
+void PlayFitted(QPainter& painter, const QRectF& area, const QPicture& picture, QSizeF size);
+
+// The widget's image on one page of `device`, which paints in dots of `resolution` per inch.
+// False when the device could not be started or finished.
+bool PaintPage(QPagedPaintDevice& device, int resolution, QWidget& widget);
+
+}  // namespace vevi
