@@ -260,7 +260,8 @@ void TestFormulasWindow::nothingOverlaps() {
     }
 }
 
-// The density symbols of the two output lines stand in the four blanks of their numerator.
+// The density symbols of the two output lines stand in the four blanks of their numerator,
+// clear of the characters on both sides.
 void TestFormulasWindow::densityInGap() {
     frmFormulas window(nullptr);
     const QList<QLabel*> labels = window.findChildren<QLabel*>();
@@ -273,8 +274,23 @@ void TestFormulasWindow::densityInGap() {
         const auto symbol = std::ranges::find_if(
             labels, [&](QLabel* l) { return l->text() == "p" && l->y() == host->y(); });
         QVERIFY(symbol != labels.end());
-        QVERIFY((*symbol)->x() >= gapLeft);
-        QVERIFY((*symbol)->geometry().right() < gapLeft + fm.horizontalAdvance("    "));
+        const QLabel* p = *symbol;
+        QVERIFY(p->x() >= gapLeft);
+        QVERIFY(p->geometry().right() < gapLeft + fm.horizontalAdvance("    "));
+
+        // Its ink, as the label draws it, is whole and keeps a blank column from the ink of
+        // the text on either side (an italic letter reaches left of its origin).
+        const QRect ink = QFontMetrics(p->font()).boundingRect(p->text()).translated(
+            p->x() + p->contentsRect().left(), 0);
+        QVERIFY(ink.left() >= p->x() && ink.right() <= p->geometry().right());
+        const QString before = host->text().left(gap);
+        const QString after = host->text().mid(gap + 4);
+        const int beforeEnd =
+            host->x() + std::max(fm.horizontalAdvance(before), fm.boundingRect(before).right() + 1);
+        const int afterStart =
+            gapLeft + fm.horizontalAdvance("    ") + fm.boundingRect(after).left();
+        QVERIFY2(ink.left() > beforeEnd, "touches the text before the gap");
+        QVERIFY2(ink.right() < afterStart - 1, "touches the text after the gap");
         ++found;
     }
     QCOMPARE(found, 2);
