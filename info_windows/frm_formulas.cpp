@@ -277,7 +277,20 @@ bool frmFormulas::event(QEvent* event) {
     return QWidget::event(event);
 }
 
+void frmFormulas::SetAnchor(QWidget* button) {
+    anchor_ = button;
+}
+
 void frmFormulas::Form_Activate() {
+    if (anchor_) {
+        // The offsets from the main window's outer frame hold only for the frame they were
+        // measured on; placing the client area from the button itself holds for any frame,
+        // and none. This window's own frame, if the window manager gives it one, comes on top.
+        const QPoint client =
+            anchor_->mapToGlobal(QPoint()) - cmdShowGraphics_->mapTo(this, QPoint());
+        move(client - (geometry().topLeft() - frameGeometry().topLeft()));
+        return;
+    }
     if (!mainWindow_) return;
     move(mainWindow_->frameGeometry().topLeft() + QPoint(Px(kOffsetLeft), Px(kOffsetTop)));
 }

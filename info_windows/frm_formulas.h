@@ -1,6 +1,7 @@
 // The formulas window: the worked formulas of the running comparison, laid over the diagram.
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 #include <vector>
 
@@ -24,6 +25,10 @@ public:
     QLabel* Label(const QString& name) const;
     // Sets a label's text and lays its line out again. Unknown names are ignored.
     void SetLabelText(const QString& name, const QString& text);
+
+    // The main window's "Show formulae" button: activation puts "Show graphics" exactly over
+    // it. Without one the window keeps its offsets from the main window's outer frame.
+    void SetAnchor(QWidget* button);
 
     void cmdShowGraphics_Click();
 
@@ -62,6 +67,7 @@ private:
     void Form_Activate();
 
     QWidget* mainWindow_;
+    QPointer<QWidget> anchor_;
     QPushButton* cmdShowGraphics_ = nullptr;
     std::vector<Line> lines_;
 };

@@ -315,25 +315,43 @@ void TestFormulasWindow::showGraphics() {
     QCOMPARE(window.Label("lblDrawThruAirDensity")->text(), "0.0696 lbs./cu. ft.");
 }
 
+void TestFormulasWindow::followsMainWindowOnActivation_data() {
+    QTest::addColumn<bool>("anchored");
+    QTest::newRow("offsets from the outer frame") << false;
+    QTest::newRow("Show graphics over Show formulae") << true;
+}
+
 void TestFormulasWindow::followsMainWindowOnActivation() {
+    QFETCH(bool, anchored);
+    // A main window whose buttons stand below a menu bar, as the real one's do.
     QWidget main;
     main.setGeometry(100, 120, 700, 500);
+    auto* client = new QWidget(&main);
+    client->setGeometry(0, 23, 700, 477);
+    auto* showFormulas = new QPushButton("Show formulae", client);
+    showFormulas->setGeometry(TwipsRect(8265, 1335, 1815, 375));
     main.show();
     frmFormulas window(&main);
-    auto expected = [&] { return main.frameGeometry().topLeft() + QPoint(Px(70), Px(1960)); };
+    if (anchored) window.SetAnchor(showFormulas);
+    const QPushButton* showGraphics = window.findChild<QPushButton*>("cmdShowGraphics");
+    auto placed = [&] { return anchored ? showGraphics->mapToGlobal(QPoint()) : window.pos(); };
+    auto expected = [&] {
+        return anchored ? showFormulas->mapToGlobal(QPoint())
+                        : main.frameGeometry().topLeft() + QPoint(Px(70), Px(1960));
+    };
     window.show();
-    QCOMPARE(window.pos(), expected());
+    QCOMPARE(placed(), expected());
 
     // Moving the main window leaves the panel until it is activated again.
-    const QPoint before = window.pos();
+    const QPoint before = placed();
     main.move(260, 180);
-    QCOMPARE(window.pos(), before);
+    QCOMPARE(placed(), before);
     QEvent activate(QEvent::WindowActivate);
     QCoreApplication::sendEvent(&window, &activate);
-    QCOMPARE(window.pos(), expected());
+    QCOMPARE(placed(), expected());
 
     window.hide();
     main.move(40, 60);
     window.show();
-    QCOMPARE(window.pos(), expected());
+    QCOMPARE(placed(), expected());
 }
