@@ -65,6 +65,20 @@ protected:
         if (code && *code != kEscape && onKeyPress) onKeyPress(*code, event);
     }
 
+    // Once an entry is selected, one stays selected: Ctrl+click and Ctrl+Space would take
+    // the highlight off the entry that the dialog goes on using. Only the program empties a
+    // list (by clearing it), and only then does it report no selection.
+    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
+                                                         const QEvent* event) const override {
+        QItemSelectionModel::SelectionFlags command = QListWidget::selectionCommand(index, event);
+        if (command & (QItemSelectionModel::Deselect | QItemSelectionModel::Toggle)) {
+            command &= ~QItemSelectionModel::SelectionFlags(QItemSelectionModel::Deselect |
+                                                            QItemSelectionModel::Toggle);
+            command |= QItemSelectionModel::ClearAndSelect;
+        }
+        return command;
+    }
+
     // Taking the focus, the view makes its first entry current when none is; here that
     // would read as a pick of that entry. A list without a selection keeps none.
     void focusInEvent(QFocusEvent* event) override {
