@@ -284,9 +284,12 @@ void frmCities::lstCities_KeyPress(int keyAscii) {
 
 void frmCities::UpdateBaroPressure() {
     const double elevation = LeadingNumber(txtElevation_->text().toStdString());
-    // Above the top of the standard atmosphere, or past the range of numbers, there is no
-    // pressure to show.
-    const std::optional<double> pressure = CheckedBaroPressure(elevation);
+    // Only for elevations the main window accepts: above the top of the standard atmosphere
+    // there is no pressure, and far below sea level it runs to hundreds of digits.
+    const std::optional<double> pressure =
+        elevation >= kLowestElevation && elevation <= kHighestElevation
+            ? CheckedBaroPressure(elevation)
+            : std::nullopt;
     txtBarometricPressure_->setText(
         pressure ? QString::fromStdString(FormatNumber(*pressure, kPressurePattern)) : QString());
 }

@@ -310,6 +310,16 @@ private slots:
                                            << "";
         QTest::newRow("above the atmosphere") << "200000"
                                               << "";
+        QTest::newRow("lowest accepted") << "-10000"
+                                         << "42.45";
+        QTest::newRow("highest accepted") << "145365"
+                                          << "0.00";
+        QTest::newRow("below the lowest") << "-10001"
+                                          << "";
+        QTest::newRow("far below") << "-1e60"
+                                   << "";
+        QTest::newRow("above the highest") << "145366"
+                                           << "";
     }
     void pressureForElevation() {
         QFETCH(QString, elevation);
