@@ -1,5 +1,7 @@
 #include "settings_store.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QSettings>
 #include <cmath>
 #include <memory>
@@ -17,15 +19,32 @@ QString Key(const QString& key) {
     return QString(kSection) + "/" + key;
 }
 
+// The file that QSettings keeps the store in. QSettings reads its file as soon as it is made,
+// so the name is taken from a store of an unused name, which lies in the same folder.
+QString StoreFile() {
+    const QSettings neighbour(QSettings::NativeFormat, QSettings::UserScope,
+                              QString(kApplication) + " path probe");
+    const QFileInfo file(neighbour.fileName());
+    return file.dir().filePath(QString(kApplication) + "." + file.suffix());
+}
+
+// The store is read from a regular file, or from nothing yet. Anything else (a named pipe, a
+// socket, a device, a folder) is not opened at all: opening a pipe waits for a writer, and a
+// device may never end. The program then runs on the defaults and writes nothing.
+std::unique_ptr<QSettings> OpenStore() {
+    const QFileInfo file(StoreFile());
+    if (file.exists() && !file.isFile()) return nullptr;
+    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, kApplication);
+}
+
 }  // namespace
 
-SettingsStore::SettingsStore()
-    : settings_(std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                            kApplication)) {}
+SettingsStore::SettingsStore() : settings_(OpenStore()) {}
 
 SettingsStore::~SettingsStore() = default;
 
 QString SettingsStore::Read(const QString& key, const QString& defaultValue) const {
+    if (!settings_) return defaultValue;
     const QVariant v = settings_->value(Key(key));
     if (!v.isValid()) return defaultValue;
     // A value some other program wrote as a list or a number still reads as text.
@@ -34,10 +53,11 @@ QString SettingsStore::Read(const QString& key, const QString& defaultValue) con
 }
 
 void SettingsStore::Write(const QString& key, const QString& value) {
-    settings_->setValue(Key(key), value);
+    if (settings_) settings_->setValue(Key(key), value);
 }
 
 bool SettingsStore::Flush() {
+    if (!settings_) return false;
     settings_->sync();
     return settings_->status() == QSettings::NoError;
 }
