@@ -15,6 +15,77 @@ constexpr long kExponentClamp = 100000;
 bool IsIgnored(char c) {
     return c == ' ' || c == '\t' || c == '\n';
 }
+
+// Unicode format characters (general category Cf): invisible, yet pasted text brings them
+// along (a zero-width space, a soft hyphen, a direction mark). Read as blanks, they cannot
+// split or hide a number that shows whole.
+struct CodePointRange {
+    char32_t first;
+    char32_t last;
+};
+constexpr CodePointRange kFormatCharacters[] = {
+    {0x00AD, 0x00AD},   {0x0600, 0x0605},   {0x061C, 0x061C},   {0x06DD, 0x06DD},
+    {0x070F, 0x070F},   {0x0890, 0x0891},   {0x08E2, 0x08E2},   {0x180E, 0x180E},
+    {0x200B, 0x200F},   {0x202A, 0x202E},   {0x2060, 0x2064},   {0x2066, 0x206F},
+    {0xFEFF, 0xFEFF},   {0xFFF9, 0xFFFB},   {0x110BD, 0x110BD}, {0x110CD, 0x110CD},
+    {0x13430, 0x1343F}, {0x1BCA0, 0x1BCA3}, {0x1D173, 0x1D17A}, {0xE0001, 0xE0001},
+    {0xE0020, 0xE007F},
+};
+
+bool IsFormatCharacter(char32_t c) {
+    for (const CodePointRange& r : kFormatCharacters)
+        if (c >= r.first && c <= r.last) return true;
+    return false;
+}
+
+// The length in bytes of the well-formed UTF-8 sequence at the start of text, with its code
+// point; 0 for anything else (a stray or missing continuation byte, an overlong form, a
+// surrogate, a value past U+10FFFF), which is then no character to be skipped.
+size_t DecodeUtf8(std::string_view text, char32_t& codePoint) {
+    if (text.empty()) return 0;
+    const auto byte = [&](size_t i) { return static_cast<unsigned char>(text[i]); };
+    const unsigned char lead = byte(0);
+    size_t length = 0;
+    unsigned char low = 0x80;  // the range allowed for the second byte
+    unsigned char high = 0xBF;
+    if (lead < 0x80) {
+        codePoint = lead;
+        return 1;
+    } else if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+        codePoint = lead & 0x1Fu;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        codePoint = lead & 0x0Fu;
+        if (lead == 0xE0) low = 0xA0;   // shorter forms are overlong
+        if (lead == 0xED) high = 0x9F;  // surrogates
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        codePoint = lead & 0x07u;
+        if (lead == 0xF0) low = 0x90;   // shorter forms are overlong
+        if (lead == 0xF4) high = 0x8F;  // past U+10FFFF
+    } else {
+        return 0;
+    }
+    if (text.size() < length) return 0;
+    for (size_t i = 1; i < length; ++i) {
+        const unsigned char b = byte(i);
+        if (b < (i == 1 ? low : 0x80) || b > (i == 1 ? high : 0xBF)) return 0;
+        codePoint = (codePoint << 6) | (b & 0x3Fu);
+    }
+    return length;
+}
+
+// The bytes that the reading rule skips at the start of text: a blank, a tab, a line feed
+// or a format character; 0 when the text starts with anything else.
+size_t IgnoredLength(std::string_view text) {
+    if (text.empty()) return 0;
+    if (IsIgnored(text.front())) return 1;
+    char32_t codePoint = 0;
+    const size_t length = DecodeUtf8(text, codePoint);
+    return length > 1 && IsFormatCharacter(codePoint) ? length : 0;
+}
+
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
@@ -34,7 +105,11 @@ public:
 
 private:
     void Skip() {
-        while (pos_ < text_.size() && IsIgnored(text_[pos_])) ++pos_;
+        while (pos_ < text_.size()) {
+            const size_t n = IgnoredLength(text_.substr(pos_));
+            if (n == 0) break;
+            pos_ += n;
+        }
     }
     std::string_view text_;
     size_t pos_ = 0;

@@ -6,11 +6,12 @@
 
 namespace vevi {
 
-// The number that the text's leading characters form. Blanks, tabs and line feeds are
-// ignored anywhere; a sign, digits, one point and an exponent (E or D) are read; "&H" and
-// "&O" read a hexadecimal or octal whole number; reading stops at the first other character.
-// A text that does not begin with a number gives 0; a number beyond the double range gives
-// an infinity of its sign.
+// The number that the UTF-8 text's leading characters form. Blanks, tabs, line feeds and
+// invisible format characters (a zero-width space, a soft hyphen) are ignored anywhere; a
+// sign, digits, one point and an exponent (E or D) are read; "&H" and "&O" read a
+// hexadecimal or octal whole number; reading stops at the first other character. A text
+// that does not begin with a number gives 0; a number beyond the double range gives an
+// infinity of its sign.
 double LeadingNumber(std::string_view text);
 
 // Shortest decimal form of up to 15 significant digits, "." as point, no grouping,

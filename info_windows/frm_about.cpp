@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QStyle>
+#include <algorithm>
 
 #include "accessibility.h"
 #include "fonts.h"
@@ -47,6 +48,15 @@ QLabel* AddLabel(QWidget* parent, const char* name, const QString& text, const Q
     return label;
 }
 
+// Grows a label to hold its text whole in its own font, from its documented top left corner;
+// a font wider than the designed one (or hinted at another scale) would cut the text off.
+void GrowToText(QLabel* label) {
+    const QFontMetrics fm(label->font());
+    const QString text = label->text();
+    const int width = std::max(fm.horizontalAdvance(text), fm.boundingRect(text).right() + 1);
+    label->resize(label->size().expandedTo(QSize(width, fm.height())));
+}
+
 }  // namespace
 
 frmAbout::frmAbout(QWidget* parent)
@@ -66,7 +76,8 @@ frmAbout::frmAbout(QWidget* parent)
 
     AddLabel(this, "Label4", "Halvex", TwipsRect(915, 120, 1725, 735),
              MakeFont(FontFace::ComicSans, 26.25, true));
-    AddLabel(this, "Label5", "TM", TwipsRect(2760, 255, 210, 210), MakeFont(FontFace::Arial, 8.25));
+    GrowToText(AddLabel(this, "Label5", "TM", TwipsRect(2760, 255, 210, 210),
+                        MakeFont(FontFace::Arial, 8.25)));
     auto* description = new SentencesLabel(this);
     description->setObjectName("Lbl_Description");
     description->setTextFormat(Qt::PlainText);

@@ -52,6 +52,17 @@ void FitToText(QLabel* label) {
     label->resize(width, fm.height());
 }
 
+// Sized to the glyphs' ink as well as their advance: an italic letter can reach left of its
+// origin, which the label would otherwise cut off, so a margin makes room for it.
+void FitToInk(QLabel* label) {
+    const QFontMetrics fm(label->font());
+    const QRect ink = fm.boundingRect(label->text());
+    const int margin = std::max(0, -ink.left());
+    label->setContentsMargins(margin, 0, 0, 0);
+    label->resize(margin + std::max(fm.horizontalAdvance(label->text()), ink.right() + 1),
+                  fm.height());
+}
+
 }  // namespace
 
 frmFormulas::frmFormulas(QWidget* mainWindow)
@@ -176,7 +187,7 @@ void frmFormulas::BuildSection(int top, const QString& title, Arrangement arrang
     lines_.back().gapHost = output.numerator;
     lines_.back().gapSymbol = AddLabel({}, kDensitySymbol);
     lines_.back().gapSymbol->setFont(SymbolFont());
-    FitToText(lines_.back().gapSymbol);
+    FitToInk(lines_.back().gapSymbol);
 
     AddLine(draw ? 2205 : 4800, draw ? 2205 : 4800,
             {Text({}, "MBH Input = MBH Output / Burner Efficiency = "),
@@ -243,12 +254,21 @@ void frmFormulas::LayoutLine(Line& line) {
     }
 
     if (line.gapSymbol) {
+        // The symbol's ink is centred between the ink of the characters on either side of the
+        // gap: centring its advance in the blanks let the italic letter touch the "x" before.
         const QLabel* host = line.gapHost;
         const QFontMetrics fm(host->font());
         const int gapStart = host->text().indexOf(kDensityGap);
-        const int lead = fm.horizontalAdvance(host->text().left(gapStart));
-        const int gap = fm.horizontalAdvance(kDensityGap);
-        line.gapSymbol->move(host->x() + lead + (gap - line.gapSymbol->width()) / 2, host->y());
+        const QString before = host->text().left(gapStart);
+        const QString after = host->text().mid(gapStart + kDensityGap.size());
+        const int clearFrom =
+            std::max(fm.horizontalAdvance(before), fm.boundingRect(before).right() + 1);
+        const int clearTo =
+            fm.horizontalAdvance(before + kDensityGap) + fm.boundingRect(after).left();
+        const QRect ink = QFontMetrics(line.gapSymbol->font()).boundingRect(line.gapSymbol->text());
+        const int inkLeft = clearFrom + (clearTo - clearFrom - ink.width()) / 2;
+        line.gapSymbol->move(
+            host->x() + inkLeft - line.gapSymbol->contentsRect().left() - ink.left(), host->y());
         line.gapSymbol->raise();
     }
 }
@@ -277,7 +297,20 @@ bool frmFormulas::event(QEvent* event) {
     return QWidget::event(event);
 }
 
+void frmFormulas::SetAnchor(QWidget* button) {
+    anchor_ = button;
+}
+
 void frmFormulas::Form_Activate() {
+    if (anchor_) {
+        // The offsets from the main window's outer frame hold only for the frame they were
+        // measured on; placing the client area from the button itself holds for any frame,
+        // and none. This window's own frame, if the window manager gives it one, comes on top.
+        const QPoint client =
+            anchor_->mapToGlobal(QPoint()) - cmdShowGraphics_->mapTo(this, QPoint());
+        move(client - (geometry().topLeft() - frameGeometry().topLeft()));
+        return;
+    }
     if (!mainWindow_) return;
     move(mainWindow_->frameGeometry().topLeft() + QPoint(Px(kOffsetLeft), Px(kOffsetTop)));
 }

@@ -1,6 +1,7 @@
 // The formulas window: the worked formulas of the running comparison, laid over the diagram.
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 #include <array>
 #include <optional>
@@ -31,6 +32,10 @@ public:
     QLabel* Figure(Arrangement arrangement, FormulaSlot slot) const;
     // Sets a figure's text and lays its line out again.
     void SetFigure(Arrangement arrangement, FormulaSlot slot, const QString& text);
+
+    // The main window's "Show formulae" button: activation puts "Show graphics" exactly over
+    // it. Without one the window keeps its offsets from the main window's outer frame.
+    void SetAnchor(QWidget* button);
 
     void cmdShowGraphics_Click();
     // Printing hides "Show graphics" for the time of the print.
@@ -72,6 +77,7 @@ private:
     void Form_Activate();
 
     QWidget* mainWindow_;
+    QPointer<QWidget> anchor_;
     QPushButton* cmdShowGraphics_ = nullptr;
     std::vector<Line> lines_;
     Arrangement section_ = Arrangement::DrawThru;

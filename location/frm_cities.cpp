@@ -54,6 +54,20 @@ protected:
         if (code && *code != kEscape && onKeyPress) onKeyPress(*code, event);
     }
 
+    // Once an entry is selected, one stays selected: Ctrl+click and Ctrl+Space would take
+    // the highlight off the entry that the dialog goes on using. Only the program empties a
+    // list (by clearing it), and only then does it report no selection.
+    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
+                                                         const QEvent* event) const override {
+        QItemSelectionModel::SelectionFlags command = QListWidget::selectionCommand(index, event);
+        if (command & (QItemSelectionModel::Deselect | QItemSelectionModel::Toggle)) {
+            command &= ~QItemSelectionModel::SelectionFlags(QItemSelectionModel::Deselect |
+                                                            QItemSelectionModel::Toggle);
+            command |= QItemSelectionModel::ClearAndSelect;
+        }
+        return command;
+    }
+
     // Taking the focus, the view makes its first entry current when none is; here that
     // would read as a pick of that entry. A list without a selection keeps none.
     void focusInEvent(QFocusEvent* event) override {
@@ -258,9 +272,12 @@ void frmCities::lstCities_KeyPress(int keyAscii) {
 
 void frmCities::UpdateBaroPressure() {
     const double elevation = LeadingNumber(txtElevation_->text().toStdString());
-    // Above the top of the standard atmosphere, or past the range of numbers, there is no
-    // pressure to show.
-    const std::optional<double> pressure = CheckedBaroPressure(elevation);
+    // Only for elevations the main window accepts: above the top of the standard atmosphere
+    // there is no pressure, and far below sea level it runs to hundreds of digits.
+    const std::optional<double> pressure =
+        elevation >= kLowestElevation && elevation <= kHighestElevation
+            ? CheckedBaroPressure(elevation)
+            : std::nullopt;
     txtBarometricPressure_->setText(
         pressure ? QString::fromStdString(FormatNumber(*pressure, kPressurePattern)) : QString());
 }

@@ -145,6 +145,8 @@ void frmHalvex::EndProgram() {
 frmFormulas* frmHalvex::Formulas(bool create) {
     if (!formulas_ && create) {
         formulas_ = std::make_unique<frmFormulas>(this);
+        // "Show graphics" lands exactly over "Show formulae".
+        formulas_->SetAnchor(cmdShowFormulas_);
         connect(formulas_.get(), &frmFormulas::graphicsShown, this,
                 &frmHalvex::ReturnFromSecondaryWindow);
     }

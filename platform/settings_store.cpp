@@ -1,5 +1,7 @@
 #include "settings_store.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QSettings>
 #include <array>
 #include <cmath>
@@ -35,19 +37,37 @@ QString Path(SettingsStore::Key key) {
     return QString(SettingsStore::kSection) + "/" + Rule(key).name;
 }
 
+// The file that QSettings keeps the store in. QSettings reads its file as soon as it is made,
+// so the name is taken from a store of an unused name, which lies in the same folder.
+QString StoreFile() {
+    const QSettings neighbour(QSettings::NativeFormat, QSettings::UserScope,
+                              QString(SettingsStore::kApplication) + " path probe");
+    const QFileInfo file(neighbour.fileName());
+    return file.dir().filePath(QString(SettingsStore::kApplication) + "." + file.suffix());
+}
+
+// The store is read from a regular file, or from nothing yet. Anything else (a named pipe, a
+// socket, a device, a folder) is not opened at all: opening a pipe waits for a writer, and a
+// device may never end. The program then runs on the defaults and writes nothing.
+std::unique_ptr<QSettings> OpenStore() {
+    const QFileInfo file(StoreFile());
+    if (file.exists() && !file.isFile()) return nullptr;
+    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                       SettingsStore::kApplication);
+}
+
 }  // namespace
 
 QString SettingsStore::KeyName(Key key) {
     return Rule(key).name;
 }
 
-SettingsStore::SettingsStore()
-    : settings_(std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                            kApplication)) {}
+SettingsStore::SettingsStore() : settings_(OpenStore()) {}
 
 SettingsStore::~SettingsStore() = default;
 
 QString SettingsStore::ReadText(Key key) const {
+    if (!settings_) return Rule(key).absent;
     const QVariant v = settings_->value(Path(key));
     if (!v.isValid()) return Rule(key).absent;
     // A value some other program wrote as a list or a number still reads as text.
@@ -121,10 +141,11 @@ void SettingsStore::SetCity(int index) {
 }
 
 void SettingsStore::WriteText(Key key, const QString& text) {
-    settings_->setValue(Path(key), text);
+    if (settings_) settings_->setValue(Path(key), text);
 }
 
 bool SettingsStore::Flush() {
+    if (!settings_) return false;
     settings_->sync();
     return settings_->status() == QSettings::NoError;
 }

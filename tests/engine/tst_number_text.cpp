@@ -42,6 +42,10 @@ void TestNumberText::leadingNumber_data() {
     QTest::newRow("ampersand alone") << "&5" << 0.0;
     QTest::newRow("underflow") << "1e-400" << 0.0;
     QTest::newRow("degree sign stops") << "70\u00B0F" << 70.0;
+    QTest::newRow("zero-width space inside") << "5\u200B0" << 50.0;
+    QTest::newRow("soft hyphen before") << "\u00AD12" << 12.0;
+    QTest::newRow("right-to-left mark before") << "\u200F12" << 12.0;
+    QTest::newRow("byte order mark inside") << "1\uFEFF2.5" << 12.5;
 }
 
 void TestNumberText::leadingNumber() {
@@ -59,6 +63,12 @@ void TestNumberText::leadingNumberExtremes() {
     // A text of thousands of characters reads without trouble.
     QCOMPARE(LeadingNumber(std::string(10000, '7').insert(0, "0.")), 7.0 / 9.0);
     QCOMPARE(LeadingNumber(std::string(20000, ' ') + "42"), 42.0);
+    // Bytes that form no character, or a format character cut short, stop the reading
+    // ("\x30" is the digit 0; "\xF0\x82\x80\x8B" is U+200B in an overlong form).
+    for (const std::string_view text :
+         {"5\xE2\x80", "5\xE2\x80\x30", "5\x8B\x30", "5\xF0\x82\x80\x8B\x30"})
+        QCOMPARE(LeadingNumber(text), 5.0);
+    QCOMPARE(LeadingNumber(std::string_view("5\xE2\x80\x8B\x30", 3)), 5.0);
     // Reading never runs past the text: a view into a longer buffer stops at its end.
     const std::string buffer = "12345";
     QCOMPARE(LeadingNumber(std::string_view(buffer.data(), 2)), 12.0);

@@ -17,6 +17,7 @@ private slots:
     void nothingOverlaps();
     void densityInGap();
     void showGraphics();
+    void followsMainWindowOnActivation_data();
     void followsMainWindowOnActivation();
 };
 

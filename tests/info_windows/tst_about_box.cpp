@@ -25,34 +25,46 @@ void TestAboutBox::controls_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QRect>("geometry");
+    // Sized to its text in the font at hand, from the documented top left corner.
+    QTest::addColumn<bool>("fitsText");
     QTest::newRow("Pic_ApplicationIcon")
-        << "Pic_ApplicationIcon" << QString() << TwipsRect(240, 255, 480, 480);
+        << "Pic_ApplicationIcon" << QString() << TwipsRect(240, 255, 480, 480) << false;
     QTest::newRow("Label4") << "Label4"
-                            << "Halvex" << TwipsRect(915, 120, 1725, 735);
+                            << "Halvex" << TwipsRect(915, 120, 1725, 735) << false;
     QTest::newRow("Label5") << "Label5"
-                            << "TM" << TwipsRect(2760, 255, 210, 210);
+                            << "TM" << TwipsRect(2760, 255, 210, 210) << true;
     QTest::newRow("Lbl_Description") << "Lbl_Description"
                                      << "Vevi Razo ro. Vozo Veri Vevirazedo" + QString(14, ' ') +
                                             "True ratings based on temperature and elevation"
-                                     << TwipsRect(900, 840, 6885, 720);
+                                     << TwipsRect(900, 840, 6885, 720) << false;
     QTest::newRow("Lbl_Version") << "Lbl_Version"
                                  << "Version 3.11" + QString(18, ' ') + "8/28/01"
-                                 << TwipsRect(975, 1920, 3120, 240);
+                                 << TwipsRect(975, 1920, 3120, 240) << false;
     QTest::newRow("lin_HorizontalLine1")
         << "lin_HorizontalLine1" << QString()
-        << QRect(QPoint(Px(960), Px(2550)), QPoint(Px(4995) - 1, Px(2550)));
+        << QRect(QPoint(Px(960), Px(2550)), QPoint(Px(4995) - 1, Px(2550))) << false;
     QTest::newRow("Cmd_OK") << "Cmd_OK"
-                            << "OK" << TwipsRect(6480, 4080, 1035, 360);
+                            << "OK" << TwipsRect(6480, 4080, 1035, 360) << false;
 }
 
 void TestAboutBox::controls() {
     QFETCH(QString, name);
     QFETCH(QString, text);
     QFETCH(QRect, geometry);
+    QFETCH(bool, fitsText);
     frmAbout box;
     QWidget* control = box.findChild<QWidget*>(name);
     QVERIFY(control);
-    QCOMPARE(control->geometry(), geometry);
+    if (fitsText) {
+        QCOMPARE(control->pos(), geometry.topLeft());
+        auto* label = qobject_cast<QLabel*>(control);
+        QVERIFY(label);
+        const QFontMetrics fm(label->font());
+        QVERIFY(label->contentsRect().width() >= fm.horizontalAdvance(text));
+        QVERIFY(label->contentsRect().height() >= fm.height());
+    } else {
+        QCOMPARE(control->geometry(), geometry);
+    }
     QCOMPARE(control->accessibleDescription(), name);
     if (auto* label = qobject_cast<QLabel*>(control); label && !text.isEmpty())
         QCOMPARE(label->text(), text);

@@ -279,7 +279,8 @@ void TestFormulasWindow::nothingOverlaps() {
     }
 }
 
-// The density symbols of the two output lines stand in the four blanks of their numerator.
+// The density symbols of the two output lines stand in the four blanks of their numerator,
+// clear of the characters on both sides.
 void TestFormulasWindow::densityInGap() {
     frmFormulas window(nullptr);
     const QList<QLabel*> labels = window.findChildren<QLabel*>();
@@ -292,8 +293,23 @@ void TestFormulasWindow::densityInGap() {
         const auto symbol = std::ranges::find_if(
             labels, [&](QLabel* l) { return l->text() == "p" && l->y() == host->y(); });
         QVERIFY(symbol != labels.end());
-        QVERIFY((*symbol)->x() >= gapLeft);
-        QVERIFY((*symbol)->geometry().right() < gapLeft + fm.horizontalAdvance("    "));
+        const QLabel* p = *symbol;
+        QVERIFY(p->x() >= gapLeft);
+        QVERIFY(p->geometry().right() < gapLeft + fm.horizontalAdvance("    "));
+
+        // Its ink, as the label draws it, is whole and keeps a blank column from the ink of
+        // the text on either side (an italic letter reaches left of its origin).
+        const QRect ink = QFontMetrics(p->font()).boundingRect(p->text()).translated(
+            p->x() + p->contentsRect().left(), 0);
+        QVERIFY(ink.left() >= p->x() && ink.right() <= p->geometry().right());
+        const QString before = host->text().left(gap);
+        const QString after = host->text().mid(gap + 4);
+        const int beforeEnd =
+            host->x() + std::max(fm.horizontalAdvance(before), fm.boundingRect(before).right() + 1);
+        const int afterStart =
+            gapLeft + fm.horizontalAdvance("    ") + fm.boundingRect(after).left();
+        QVERIFY2(ink.left() > beforeEnd, "touches the text before the gap");
+        QVERIFY2(ink.right() < afterStart - 1, "touches the text after the gap");
         ++found;
     }
     QCOMPARE(found, 2);
@@ -317,25 +333,43 @@ void TestFormulasWindow::showGraphics() {
     QCOMPARE(Named(window, "lblDrawThruAirDensity")->text(), "0.0696 lbs./cu. ft.");
 }
 
+void TestFormulasWindow::followsMainWindowOnActivation_data() {
+    QTest::addColumn<bool>("anchored");
+    QTest::newRow("offsets from the outer frame") << false;
+    QTest::newRow("Show graphics over Show formulae") << true;
+}
+
 void TestFormulasWindow::followsMainWindowOnActivation() {
+    QFETCH(bool, anchored);
+    // A main window whose buttons stand below a menu bar, as the real one's do.
     QWidget main;
     main.setGeometry(100, 120, 700, 500);
+    auto* client = new QWidget(&main);
+    client->setGeometry(0, 23, 700, 477);
+    auto* showFormulas = new QPushButton("Show formulae", client);
+    showFormulas->setGeometry(TwipsRect(8265, 1335, 1815, 375));
     main.show();
     frmFormulas window(&main);
-    auto expected = [&] { return main.frameGeometry().topLeft() + QPoint(Px(70), Px(1960)); };
+    if (anchored) window.SetAnchor(showFormulas);
+    const QPushButton* showGraphics = window.findChild<QPushButton*>("cmdShowGraphics");
+    auto placed = [&] { return anchored ? showGraphics->mapToGlobal(QPoint()) : window.pos(); };
+    auto expected = [&] {
+        return anchored ? showFormulas->mapToGlobal(QPoint())
+                        : main.frameGeometry().topLeft() + QPoint(Px(70), Px(1960));
+    };
     window.show();
-    QCOMPARE(window.pos(), expected());
+    QCOMPARE(placed(), expected());
 
     // Moving the main window leaves the panel until it is activated again.
-    const QPoint before = window.pos();
+    const QPoint before = placed();
     main.move(260, 180);
-    QCOMPARE(window.pos(), before);
+    QCOMPARE(placed(), before);
     QEvent activate(QEvent::WindowActivate);
     QCoreApplication::sendEvent(&window, &activate);
-    QCOMPARE(window.pos(), expected());
+    QCOMPARE(placed(), expected());
 
     window.hide();
     main.move(40, 60);
     window.show();
-    QCOMPARE(window.pos(), expected());
+    QCOMPARE(placed(), expected());
 }

@@ -303,6 +303,16 @@ private slots:
                                            << "";
         QTest::newRow("above the atmosphere") << "200000"
                                               << "";
+        QTest::newRow("lowest accepted") << "-10000"
+                                         << "42.45";
+        QTest::newRow("highest accepted") << "145365"
+                                          << "0.00";
+        QTest::newRow("below the lowest") << "-10001"
+                                          << "";
+        QTest::newRow("far below") << "-1e60"
+                                   << "";
+        QTest::newRow("above the highest") << "145366"
+                                           << "";
     }
     void pressureForElevation() {
         QFETCH(QString, elevation);
@@ -394,6 +404,34 @@ private slots:
         // Hiding with the focus in the box is no leave of it.
         QCOMPARE(Elevation()->text(), "");
         QCOMPARE(Pressure()->text(), "");
+    }
+
+    void selectionCannotBeEmptiedByTheUser_data() {
+        QTest::addColumn<QString>("list");
+        QTest::addColumn<bool>("byMouse");
+        QTest::newRow("state, Ctrl+click") << "lstState" << true;
+        QTest::newRow("state, Ctrl+Space") << "lstState" << false;
+        QTest::newRow("city, Ctrl+click") << "lstCities" << true;
+        QTest::newRow("city, Ctrl+Space") << "lstCities" << false;
+    }
+    void selectionCannotBeEmptiedByTheUser() {
+        QFETCH(QString, list);
+        QFETCH(bool, byMouse);
+        Store("0", "1");
+        Open();
+        QListWidget* box = List(qPrintable(list));
+        const int row = box->currentRow();
+        QVERIFY(row >= 0 && box->item(row)->isSelected());
+        box->setFocus(Qt::MouseFocusReason);
+        if (byMouse) {
+            QTest::mouseClick(box->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                              box->visualItemRect(box->item(row)).center());
+        } else {
+            QTest::keyClick(box, Qt::Key_Space, Qt::ControlModifier);
+        }
+        QCOMPARE(box->currentRow(), row);
+        QCOMPARE(box->selectedItems(), QList<QListWidgetItem*>{box->item(row)});
+        ExpectPlace("Alabama", "Birmingham", "630", "18", "29.24");
     }
 
     void typedCharacterInStateListMovesToCityList() {

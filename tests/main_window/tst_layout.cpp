@@ -1,3 +1,5 @@
+#include <sys/stat.h>
+
 #include <QDir>
 #include <QFile>
 #include <QMenuBar>
@@ -371,6 +373,7 @@ void TestLayout::unusableSettingsFile_data() {
     QTest::addColumn<QString>("kind");
     QTest::newRow("garbage bytes") << "garbage";
     QTest::newRow("a folder in its place") << "folder";
+    QTest::newRow("a named pipe in its place") << "fifo";
 }
 
 void TestLayout::unusableSettingsFile() {
@@ -378,6 +381,9 @@ void TestLayout::unusableSettingsFile() {
     QFile::remove(settings_.File());
     if (kind == "folder") {
         QVERIFY(QDir().mkpath(settings_.File()));
+    } else if (kind == "fifo") {
+        // Opening it would wait for a writer that never comes.
+        QCOMPARE(::mkfifo(QFile::encodeName(settings_.File()).constData(), 0600), 0);
     } else {
         QFile file(settings_.File());
         QVERIFY(file.open(QIODevice::WriteOnly));
@@ -388,10 +394,16 @@ void TestLayout::unusableSettingsFile() {
     {
         Fixture f(settings_);
         QCOMPARE(f.B("txtOutdoorTemp")->text().size() <= 3, true);
+        if (kind != "garbage") {
+            QVERIFY(f.A("mnuSaveSettings")->isChecked());
+            QCOMPARE(f.B("txtOutdoorTemp")->text(), "0");
+        }
         f.Go();
         f.w->close();  // cannot be written: the program still ends
         QCOMPARE(f.quits, 1);
     }
+    // Nothing was written in its place.
+    if (kind != "garbage") QVERIFY(!QFileInfo(settings_.File()).isFile());
     QDir(settings_.File()).removeRecursively();
     QFile::remove(settings_.File());
 }
