@@ -191,7 +191,10 @@ QByteArray JobBytes(const Job& job) {
 
 QString WriteJob(const Job& job, const QString& path) {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered, so a short write (a full disk) shows in what write() returns: QSaveFile
+    // does not notice a failure of the flush made when it commits, and would rename a cut
+    // file into place.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return "the file cannot be written (" + file.errorString() + ")";
     const QByteArray bytes = JobBytes(job);
     if (file.write(bytes) != bytes.size()) {
