@@ -190,13 +190,17 @@ QByteArray JobBytes(const Job& job) {
 }
 
 QString WriteJob(const Job& job, const QString& path) {
+    const QByteArray bytes = JobBytes(job);
+    // Never write what reading would refuse.
+    if (bytes.size() > kLargestJobFile)
+        return QStringLiteral("the job would be larger than %1 KB (its note is too long)")
+            .arg(kLargestJobFile / 1024);
     QSaveFile file(path);
     // Unbuffered, so a short write (a full disk) shows in what write() returns: QSaveFile
     // does not notice a failure of the flush made when it commits, and would rename a cut
     // file into place.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return "the file cannot be written (" + file.errorString() + ")";
-    const QByteArray bytes = JobBytes(job);
     if (file.write(bytes) != bytes.size()) {
         const QString error = file.errorString();
         file.cancelWriting();
