@@ -5,7 +5,6 @@
 #include <QFile>
 #include <array>
 #include <cstdio>
-#include <functional>
 
 #include "cli_formats.h"
 #include "cli_options.h"
@@ -22,25 +21,14 @@ const QString kNoResult = QStringLiteral("The values entered give no result that
 // Options the toolkit takes for the window (QGuiApplication and QApplication); with one of
 // them first the window starts, as it did before there were commands.
 bool IsToolkitOption(const QString& argument) {
-    static const QStringList kOptions = {"platform",      "platformpluginpath",
-                                         "platformtheme", "plugin",
-                                         "qmljsdebugger", "qwindowgeometry",
-                                         "qwindowicon",   "qwindowtitle",
-                                         "reverse",       "session",
-                                         "display",       "geometry",
-                                         "title",         "name",
-                                         "style",         "stylesheet",
-                                         "widgetcount",   "nograb",
-                                         "dograb",        "sync",
-                                         "visual",        "ncols",
-                                         "cmap",          "fn",
-                                         "font",          "bg",
-                                         "background",    "fg",
-                                         "foreground",    "btn",
-                                         "button",        "im",
-                                         "inputstyle",    "dialogs",
-                                         "fontengine",    "darkmode",
-                                         "testability"};
+    // clang-format off
+    static const QStringList kOptions = {
+        "platform", "platformpluginpath", "platformtheme", "plugin", "qmljsdebugger",
+        "qwindowgeometry", "qwindowicon", "qwindowtitle", "reverse", "session", "display",
+        "geometry", "title", "name", "style", "stylesheet", "widgetcount", "nograb", "dograb",
+        "sync", "visual", "ncols", "cmap", "fn", "font", "bg", "background", "fg", "foreground",
+        "btn", "button", "im", "inputstyle", "dialogs", "fontengine", "darkmode", "testability"};
+    // clang-format on
     if (!argument.startsWith(u'-')) return false;
     QString name = argument.mid(argument.startsWith(QLatin1String("--")) ? 2 : 1);
     name = name.left(name.indexOf(u'='));
@@ -55,7 +43,7 @@ bool NamesJobFile(const QString& argument) {
 struct Command {
     const char* name;
     const char* summary;
-    std::function<int(const QStringList&, QTextStream&, QTextStream&)> run;
+    int (*run)(const QStringList& args, QTextStream& out, QTextStream& err);
 };
 
 // A command's parser: long options with one or two dashes, and its own help.
@@ -128,14 +116,14 @@ int Refuse(const Gathered& gathered, QTextStream& err) {
 }
 
 const QString kReading = QStringLiteral(
-    "Each value is read as the window's box reads what a user types: cut to the box's "
-    "length and checked against its range; a value out of range is refused with the "
-    "window's warning. Texts from a job file or a place are cut but not checked, as the "
+    "Each value is read as the window's box reads what a user types: cut to the box's\n"
+    "length and checked against its range; a value out of range is refused with the\n"
+    "window's warning. Texts from a job file or a place are cut but not checked, as the\n"
     "window takes them.");
 
 int Compute(const QStringList& args, QTextStream& out, QTextStream& err) {
     CommandParser command("compute",
-                          "Compares Draw Thru and Blow Thru for one set of inputs and shows the "
+                          "Compares Draw Thru and Blow Thru for one set of inputs and shows the\n"
                           "figures as the window does.\n" +
                               kReading);
     command.AddInputs(Site::FromOptions);
@@ -160,7 +148,7 @@ int Compute(const QStringList& args, QTextStream& out, QTextStream& err) {
 
 int Places(const QStringList& args, QTextStream& out, QTextStream& err) {
     CommandParser command("places",
-                          "Lists the built-in places with elevation (ft), outdoor design "
+                          "Lists the built-in places with elevation (ft), outdoor design\n"
                           "temperature (\u00B0F) and barometric pressure (in. Hg).");
     command.parser().addOption(
         QCommandLineOption("region", "Only the places of this state or province.", "NAME"));
@@ -186,9 +174,9 @@ int Places(const QStringList& args, QTextStream& out, QTextStream& err) {
 
 int Sweep(const QStringList& args, QTextStream& out, QTextStream& err) {
     CommandParser command("sweep",
-                          "Runs the comparison at every built-in place in table order, with "
-                          "the place's elevation and outdoor design temperature and the other "
-                          "inputs from the options.\n" +
+                          "Runs the comparison at every built-in place in table order, with the\n"
+                          "place's elevation and outdoor design temperature and the other inputs\n"
+                          "from the options.\n" +
                               kReading);
     command.AddInputs(Site::FromEachPlace);
     command.AddFormats({"csv", "json"});
@@ -221,11 +209,12 @@ int Sweep(const QStringList& args, QTextStream& out, QTextStream& err) {
 }
 
 int SaveJob(const QStringList& args, QTextStream& out, QTextStream& err) {
-    CommandParser command("save-job",
-                          "Writes a job file of the nine input texts, and the place when "
-                          "--place (or a job's place) gives the site. Texts are cut to their "
-                          "box's length as the window cuts them, but not range-checked: the "
-                          "window checks them as they are typed, compute when it reads them.");
+    CommandParser command(
+        "save-job",
+        "Writes a job file of the nine input texts, and the place when --place\n"
+        "(or a job's place) gives the site. Texts are cut to their box's length\n"
+        "as the window cuts them, but not range-checked, here or when the job is\n"
+        "opened: the window checks only what the user types.");
     command.AddInputs(Site::FromOptions);
     command.parser().addOption(QCommandLineOption("note", "A note kept with the job.", "TEXT"));
     command.AddPositional("FILE.vevi", "The job file to write.");
