@@ -1,6 +1,8 @@
 #include <QApplication>
 #include <QByteArray>
+#include <QCoreApplication>
 
+#include "command_line.h"
 #include "frm_halvex.h"
 #include "version.h"
 
@@ -17,6 +19,11 @@ void PreferX11UnderWayland() {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // Commands run headless: no platform plugin, no display.
+    if (vevi::IsCommandLine(argc, argv)) {
+        QCoreApplication app(argc, argv);
+        return vevi::RunCommandLineOnConsole();
+    }
     PreferX11UnderWayland();
     QApplication app(argc, argv);
     QApplication::setApplicationName("vevi");

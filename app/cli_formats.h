@@ -1,0 +1,39 @@
+// The command line's outputs: a comparison, the place table and the comparison at every
+// place, as a readable text, CSV or JSON. Figures are the texts the window shows.
+#pragma once
+
+#include <QJsonArray>
+#include <QString>
+#include <optional>
+
+#include "job_file.h"
+#include "results.h"
+
+namespace vevi {
+
+enum class Format { Text, Csv, Json };
+std::optional<Format> FormatNamed(const QString& name);
+
+// One CSV field, quoted where it holds a comma, a quote or a line break.
+QString CsvField(const QString& field);
+
+QString ComparisonOutput(const ComparisonReport& report, Format format,
+                         const std::optional<PlaceName>& place = std::nullopt);
+// Every place, or one region's, with the pressure as the location dialog shows it.
+QString PlacesOutput(std::optional<int> region, Format format);
+
+// The comparison at every place in turn, CSV or JSON.
+class SweepOutput {
+public:
+    explicit SweepOutput(Format format);
+    // `report` is null where the inputs give no result at that place.
+    void Add(int state, int city, const ComparisonInputs& inputs, const ComparisonReport* report);
+    QString Finish();
+
+private:
+    Format format_;
+    QString csv_;
+    QJsonArray json_;
+};
+
+}  // namespace vevi

@@ -1,0 +1,317 @@
+#include "command_line.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QFile>
+#include <array>
+#include <cstdio>
+
+#include "cli_formats.h"
+#include "cli_options.h"
+#include "location_table.h"
+#include "place_lookup.h"
+#include "results.h"
+#include "version.h"
+
+namespace vevi {
+namespace {
+
+const QString kNoResult = QStringLiteral("The values entered give no result that can be shown");
+
+// Options the toolkit takes for the window (QGuiApplication and QApplication); with one of
+// them first the window starts, as it did before there were commands.
+bool IsToolkitOption(const QString& argument) {
+    // clang-format off
+    static const QStringList kOptions = {
+        "platform", "platformpluginpath", "platformtheme", "plugin", "qmljsdebugger",
+        "qwindowgeometry", "qwindowicon", "qwindowtitle", "reverse", "session", "display",
+        "geometry", "title", "name", "style", "stylesheet", "widgetcount", "nograb", "dograb",
+        "sync", "visual", "ncols", "cmap", "fn", "font", "bg", "background", "fg", "foreground",
+        "btn", "button", "im", "inputstyle", "dialogs", "fontengine", "darkmode", "testability"};
+    // clang-format on
+    if (!argument.startsWith(u'-')) return false;
+    QString name = argument.mid(argument.startsWith(QLatin1String("--")) ? 2 : 1);
+    name = name.left(name.indexOf(u'='));
+    return kOptions.contains(name);
+}
+
+bool NamesJobFile(const QString& argument) {
+    return !argument.startsWith(u'-') &&
+           argument.endsWith(QLatin1String(".vevi"), Qt::CaseInsensitive);
+}
+
+struct Command {
+    const char* name;
+    const char* summary;
+    int (*run)(const QStringList& args, QTextStream& out, QTextStream& err);
+};
+
+// A command's parser: long options with one or two dashes, and its own help.
+class CommandParser {
+public:
+    CommandParser(QString command, QString description)
+        : command_(std::move(command)), description_(std::move(description)) {
+        parser_.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+        parser_.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
+        parser_.setApplicationDescription(description_);
+        parser_.addOption(QCommandLineOption({"h", "help"}, "Shows this help."));
+    }
+    QCommandLineParser& parser() { return parser_; }
+    void AddInputs(Site site) {
+        site_ = site;
+        AddInputOptions(parser_, site);
+    }
+    void AddFormats(const QStringList& names) {
+        formats_ = names;
+        parser_.addOption(QCommandLineOption(
+            "format", "Output format: " + names.join(u'|') + " (default " + names.first() + ").",
+            "FORMAT", names.first()));
+    }
+    void AddPositional(const QString& name, const QString& description) {
+        positional_ = name;
+        parser_.addPositionalArgument(name, description);
+    }
+
+    // Parses the arguments; false after writing a one-line usage error (exit status 2).
+    bool Parse(const QStringList& args, QTextStream& err) {
+        if (!parser_.parse(QStringList{"vevi"} + args)) return UsageError(parser_.errorText(), err);
+        if (parser_.isSet("help")) return true;
+        const QStringList extra = parser_.positionalArguments().mid(positional_.isEmpty() ? 0 : 1);
+        if (!extra.isEmpty())
+            return UsageError("Unexpected argument '" + extra.first() + "'.", err);
+        if (!positional_.isEmpty() && parser_.positionalArguments().isEmpty())
+            return UsageError("Missing " + positional_ + ".", err);
+        if (site_ == Site::FromOptions && parser_.isSet("place") &&
+            (parser_.isSet("elevation") || parser_.isSet("outdoor")))
+            return UsageError(QString::fromLatin1(kPlaceConflict), err);
+        if (!formats_.isEmpty() && !formats_.contains(parser_.value("format")))
+            return UsageError("Unknown format '" + parser_.value("format") + "' (use " +
+                                  formats_.join(QLatin1String(", ")) + ").",
+                              err);
+        return true;
+    }
+    bool HelpAsked() const { return parser_.isSet("help"); }
+    Format format() const { return *FormatNamed(parser_.value("format")); }
+    QString Help() const {
+        QString text = parser_.helpText();
+        text = text.mid(text.indexOf(u'\n') + 1);  // our own usage line instead of Qt's
+        return "Usage: vevi " + command_ + " [options]" +
+               (positional_.isEmpty() ? QString() : u' ' + positional_) + u'\n' + text;
+    }
+    bool UsageError(const QString& message, QTextStream& err) const {
+        err << "vevi " << command_ << ": " << message << " See 'vevi " << command_ << " --help'.\n";
+        return false;
+    }
+
+private:
+    QCommandLineParser parser_;
+    QString command_, description_, positional_;
+    QStringList formats_;
+    std::optional<Site> site_;
+};
+
+int Refuse(const Gathered& gathered, QTextStream& err) {
+    for (const QString& line : gathered.errors) err << line << '\n';
+    return gathered.exitCode;
+}
+
+const QString kReading = QStringLiteral(
+    "Each value is read as the window's box reads what a user types: cut to the box's\n"
+    "length and checked against its range; a value out of range is refused with the\n"
+    "window's warning. Texts from a job file or a place are cut but not checked, as the\n"
+    "window takes them.");
+
+int Compute(const QStringList& args, QTextStream& out, QTextStream& err) {
+    CommandParser command("compute",
+                          "Compares Draw Thru and Blow Thru for one set of inputs and shows the\n"
+                          "figures as the window does.\n" +
+                              kReading);
+    command.AddInputs(Site::FromOptions);
+    command.AddFormats({"text", "csv", "json"});
+    if (!command.Parse(args, err)) return kExitUsage;
+    if (command.HelpAsked()) {
+        out << command.Help();
+        return 0;
+    }
+    const Gathered gathered = GatherInputs(command.parser(), Site::FromOptions, Check::Ranges);
+    if (gathered.exitCode != 0) return Refuse(gathered, err);
+    SharedValues shared;
+    const auto result = ComputeComparison(gathered.inputs, shared);
+    if (!result) {
+        err << kNoResult << '\n';
+        return kExitRefused;
+    }
+    out << ComparisonOutput(ReportComparison(gathered.inputs, *result, shared), command.format(),
+                            gathered.place);
+    return 0;
+}
+
+int Places(const QStringList& args, QTextStream& out, QTextStream& err) {
+    CommandParser command("places",
+                          "Lists the built-in places with elevation (ft), outdoor design\n"
+                          "temperature (\u00B0F) and barometric pressure (in. Hg).");
+    command.parser().addOption(
+        QCommandLineOption("region", "Only the places of this state or province.", "NAME"));
+    command.AddFormats({"text", "csv", "json"});
+    if (!command.Parse(args, err)) return kExitUsage;
+    if (command.HelpAsked()) {
+        out << command.Help();
+        return 0;
+    }
+    std::optional<int> region;
+    if (command.parser().isSet("region")) {
+        const QString name = command.parser().value("region");
+        region = FindRegion(name);
+        if (!region) {
+            err << "Unknown region \"" << name
+                << "\". Nearest: " << NearestRegions(name).join(QLatin1String("; ")) << '\n';
+            return kExitUsage;
+        }
+    }
+    out << PlacesOutput(region, command.format());
+    return 0;
+}
+
+int Sweep(const QStringList& args, QTextStream& out, QTextStream& err) {
+    CommandParser command("sweep",
+                          "Runs the comparison at every built-in place in table order, with the\n"
+                          "place's elevation and outdoor design temperature and the other inputs\n"
+                          "from the options.\n" +
+                              kReading);
+    command.AddInputs(Site::FromEachPlace);
+    command.AddFormats({"csv", "json"});
+    if (!command.Parse(args, err)) return kExitUsage;
+    if (command.HelpAsked()) {
+        out << command.Help();
+        return 0;
+    }
+    const Gathered gathered = GatherInputs(command.parser(), Site::FromEachPlace, Check::Ranges);
+    if (gathered.exitCode != 0) return Refuse(gathered, err);
+    SweepOutput sweep(command.format());
+    int failed = 0;
+    const auto states = LocationTable::States();
+    for (std::size_t s = 0; s < states.size(); ++s)
+        for (std::size_t c = 0; c < states[s].cities.size(); ++c) {
+            ComparisonInputs inputs = gathered.inputs;
+            TakeSite(inputs, static_cast<int>(s), static_cast<int>(c));
+            SharedValues shared;
+            const auto result = ComputeComparison(inputs, shared);
+            if (!result) ++failed;
+            const auto report =
+                result ? std::optional(ReportComparison(inputs, *result, shared)) : std::nullopt;
+            sweep.Add(static_cast<int>(s), static_cast<int>(c), inputs,
+                      report ? &*report : nullptr);
+        }
+    out << sweep.Finish();
+    if (failed == 0) return 0;
+    err << kNoResult << " (at " << failed << " places)\n";
+    return kExitRefused;
+}
+
+int SaveJob(const QStringList& args, QTextStream& out, QTextStream& err) {
+    CommandParser command(
+        "save-job",
+        "Writes a job file of the nine input texts, and the place when --place\n"
+        "(or a job's place) gives the site. Texts are cut to their box's length\n"
+        "as the window cuts them, but not range-checked, here or when the job is\n"
+        "opened: the window checks only what the user types.");
+    command.AddInputs(Site::FromOptions);
+    command.parser().addOption(QCommandLineOption("note", "A note kept with the job.", "TEXT"));
+    command.AddPositional("FILE.vevi", "The job file to write.");
+    if (!command.Parse(args, err)) return kExitUsage;
+    if (command.HelpAsked()) {
+        out << command.Help();
+        return 0;
+    }
+    const Gathered gathered = GatherInputs(command.parser(), Site::FromOptions, Check::LengthOnly);
+    if (gathered.exitCode != 0) return Refuse(gathered, err);
+    Job job{gathered.inputs, gathered.place, gathered.note};
+    if (command.parser().isSet("note")) job.note = command.parser().value("note");
+    const QString path = command.parser().positionalArguments().first();
+    const QString error = WriteJob(job, path);
+    if (error.isEmpty()) return 0;
+    err << "Cannot save job " << path << ": " << error << '\n';
+    return kExitRefused;
+}
+
+const std::array<Command, 4> kCommands = {{
+    {"compute", "One comparison of Draw Thru and Blow Thru, as the window shows it.", Compute},
+    {"places", "The built-in places with elevation, design temperature and pressure.", Places},
+    {"sweep", "The comparison at every built-in place.", Sweep},
+    {"save-job", "Writes a job file of the inputs.", SaveJob},
+}};
+
+QString GeneralHelp() {
+    QString text = QStringLiteral(
+        "Usage: vevi [FILE.vevi]\n"
+        "       vevi COMMAND [options]\n"
+        "\n"
+        "Without a command the window opens (on the job FILE.vevi when one is named).\n"
+        "\n"
+        "Commands:\n");
+    for (const Command& command : kCommands)
+        text += QStringLiteral("  %1  %2\n")
+                    .arg(QLatin1String(command.name), -9)
+                    .arg(QLatin1String(command.summary));
+    text += QStringLiteral(
+        "\n"
+        "Options:\n"
+        "  -h, --help     This help; 'vevi COMMAND --help' tells a command's options.\n"
+        "  -v, --version  The program's version.\n"
+        "\n"
+        "Exit status: 0 done; 1 a value refused, no result, or the job not saved; 2 a usage\n"
+        "error, an unknown place or region, or a job file that cannot be opened.\n");
+    return text;
+}
+
+}  // namespace
+
+bool IsCommandLine(int argc, char** argv) {
+    if (argc < 2) return false;
+    const QString first = QFile::decodeName(argv[1]);
+    return !NamesJobFile(first) && !IsToolkitOption(first);
+}
+
+QString JobFileArgument(int argc, char** argv) {
+    if (IsCommandLine(argc, argv)) return {};
+    for (int i = 1; i < argc; ++i) {
+        const QString argument = QFile::decodeName(argv[i]);
+        if (NamesJobFile(argument)) return argument;
+    }
+    return {};
+}
+
+int RunCommandLine(const QStringList& args, QTextStream& out, QTextStream& err) {
+    if (args.isEmpty()) {
+        err << "vevi: No command given. See 'vevi --help'.\n";
+        return kExitUsage;
+    }
+    const QString& first = args.first();
+    if (first == QLatin1String("-h") || first == QLatin1String("--help") ||
+        first == QLatin1String("-?")) {
+        out << GeneralHelp();
+        return 0;
+    }
+    if (first == QLatin1String("-v") || first == QLatin1String("--version")) {
+        out << "vevi " << kVersion << '\n';
+        return 0;
+    }
+    for (const Command& command : kCommands)
+        if (first == QLatin1String(command.name)) return command.run(args.mid(1), out, err);
+    if (first.startsWith(u'-'))
+        err << "vevi: Unknown option '" << first << "'. See 'vevi --help'.\n";
+    else
+        err << "vevi: Unknown command '" << first << "'. See 'vevi --help'.\n";
+    return kExitUsage;
+}
+
+int RunCommandLineOnConsole() {
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    const int status = RunCommandLine(QCoreApplication::arguments().mid(1), out, err);
+    out.flush();
+    err.flush();
+    return status;
+}
+
+}  // namespace vevi

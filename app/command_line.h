@@ -1,0 +1,27 @@
+// The program's commands (compute, places, sweep, save-job), run without a window, and the
+// decision, made before any application object exists, whether to run one or show the window.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QTextStream>
+
+namespace vevi {
+
+// True when the arguments name a command (or ask for help or the version). No arguments, a
+// job file to open (a path ending in .vevi) or a toolkit option such as -platform mean the
+// window.
+bool IsCommandLine(int argc, char** argv);
+// The job file the window is to open, or "" when none is named.
+QString JobFileArgument(int argc, char** argv);
+
+// Runs a command: `args` are the arguments after the program's name. Results go to `out`,
+// warnings and errors to `err`, one line each. Gives the exit status: 0 done, 1 a value
+// refused or no result, 2 a usage error, an unknown name or a job file that cannot be opened.
+int RunCommandLine(const QStringList& args, QTextStream& out, QTextStream& err);
+
+// RunCommandLine on the process's own arguments, standard output and standard error. Needs a
+// QCoreApplication.
+int RunCommandLineOnConsole();
+
+}  // namespace vevi

@@ -1,0 +1,189 @@
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <functional>
+
+#include "job_file.h"
+
+#ifdef Q_OS_UNIX
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <csignal>
+#endif
+
+using namespace vevi;
+
+namespace {
+
+QByteArray Read(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void Write(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+// A valid job file, changed by `edit`.
+QByteArray JobJson(const std::function<void(QJsonObject&)>& edit = {}) {
+    QJsonObject inputs;
+    for (Field field : kJobFields) inputs.insert(JobInputKey(field), "1");
+    QJsonObject root{{"format", "vevi-job"}, {"version", 1}, {"inputs", inputs}};
+    if (edit) edit(root);
+    return QJsonDocument(root).toJson();
+}
+
+void EditInputs(QJsonObject& root, const std::function<void(QJsonObject&)>& edit) {
+    QJsonObject inputs = root["inputs"].toObject();
+    edit(inputs);
+    root["inputs"] = inputs;
+}
+
+}  // namespace
+
+class TestJobFile : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir dir_;
+
+private slots:
+    // The file as documented reads with every text and the place.
+    void documentedFileReads() {
+        const JobRead read = ParseJob(R"({"format": "vevi-job", "version": 1,
+            "inputs": {"indoor": "65", "outdoor": "0", "elevation": "0",
+                       "draw_thru_max_discharge": "140", "draw_thru_max_rise": "110",
+                       "draw_thru_capacity": "10000", "blow_thru_max_discharge": "160",
+                       "blow_thru_max_rise": "150", "blow_thru_capacity": "9000"},
+            "place": {"region": "Wyoming", "place": "Big Piney"}, "note": "free text",
+            "unknown": [1, 2]})");
+        QVERIFY2(read.job, qPrintable(read.error));
+        const ComparisonInputs& in = read.job->inputs;
+        QCOMPARE(in.IndoorTemp, "65");
+        QCOMPARE(in.DrawThruDisTemp, "140");
+        QCOMPARE(in.DrawThruTempRise, "110");
+        QCOMPARE(in.BloThruTempRise, "150");
+        QCOMPARE(in.BloThruFanCapacity, "9000");
+        QVERIFY(read.job->place);
+        QCOMPARE(read.job->place->region, "Wyoming");
+        QCOMPARE(read.job->place->place, "Big Piney");
+        QCOMPARE(read.job->note, "free text");
+    }
+
+    // Each file refused, with its own reason.
+    void refused_data() {
+        QTest::addColumn<QString>("kind");  // what stands at the path
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("not JSON") << "file" << QByteArray("65, 0, 0") << "it is not JSON (";
+        QTest::newRow("not an object") << "file" << QByteArray("[1]") << "no JSON object";
+        QTest::newRow("no format") << "file" << JobJson([](QJsonObject& r) { r.remove("format"); })
+                                   << "it is not a job file";
+        QTest::newRow("other format")
+            << "file" << JobJson([](QJsonObject& r) { r["format"] = "vevi-settings"; })
+            << "it is not a job file";
+        QTest::newRow("newer version")
+            << "file" << JobJson([](QJsonObject& r) { r["version"] = 2; })
+            << "made by a newer version of the program";
+        QTest::newRow("version as text")
+            << "file" << JobJson([](QJsonObject& r) { r["version"] = "1"; })
+            << "no valid \"version\"";
+        QTest::newRow("no inputs") << "file" << JobJson([](QJsonObject& r) { r.remove("inputs"); })
+                                   << "it has no \"inputs\"";
+        QTest::newRow("an input missing") << "file" << JobJson([](QJsonObject& r) {
+            EditInputs(r, [](QJsonObject& i) { i.remove("draw_thru_max_rise"); });
+        }) << "the input \"draw_thru_max_rise\" is missing";
+        QTest::newRow("an input a number") << "file" << JobJson([](QJsonObject& r) {
+            EditInputs(r, [](QJsonObject& i) { i["indoor"] = 65; });
+        }) << "the input \"indoor\" is not a text";
+        QTest::newRow("too large")
+            << "file" << JobJson([](QJsonObject& r) { r["note"] = QString(kLargestJobFile, u'x'); })
+            << "larger than 64 KB";
+        QTest::newRow("binary") << "file" << QByteArray("{\"format\"\0\x01\xFE", 13)
+                                << "binary data, not text";
+        QTest::newRow("folder") << "folder" << QByteArray() << "it is a folder";
+        QTest::newRow("pipe") << "fifo" << QByteArray() << "it is not a regular file";
+        QTest::newRow("missing") << "none" << QByteArray() << "the file does not exist";
+        QTest::newRow("unreadable") << "unreadable" << JobJson() << "the file cannot be read";
+    }
+    void refused() {
+        QFETCH(QString, kind);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, reason);
+        const QString path = dir_.filePath(QTest::currentDataTag() + QString(".vevi"));
+        if (kind == "file" || kind == "unreadable") Write(path, bytes);
+        if (kind == "folder") QVERIFY(QDir().mkpath(path));
+#ifdef Q_OS_UNIX
+        if (kind == "fifo") QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        if (kind == "unreadable") {
+            if (::geteuid() == 0) QSKIP("every file is readable to root");
+            QVERIFY(QFile::setPermissions(path, QFileDevice::WriteOwner));
+        }
+#else
+        if (kind == "fifo" || kind == "unreadable") QSKIP("a Unix test");
+#endif
+        const JobRead read = ReadJob(path);
+        QVERIFY(!read.job);
+        QVERIFY2(read.error.contains(reason), qPrintable(read.error));
+    }
+
+    // Texts come back exactly as typed, blanks, prefixes and all.
+    void roundTrip() {
+        Job job;
+        job.inputs.IndoorTemp = " 65 ";
+        job.inputs.OutdoorTemp = "&H40";
+        job.inputs.Elevation = "1e2";
+        job.inputs.BloThruFanCapacity = "10\u00A0000";
+        job.inputs.DrawThruDisTemp = "140\u00B0";
+        job.inputs.DrawThruTempRise = "";
+        job.place = PlaceName{"Illinois", "Chicago, O\u2019Hare Int\u2019l A"};
+        job.note = "Line one\n\"quoted\" \u2192 line two";
+        const QString path = dir_.filePath("round-trip.vevi");
+        QCOMPARE(WriteJob(job, path), QString());
+        const JobRead read = ReadJob(path);
+        QVERIFY2(read.job, qPrintable(read.error));
+        for (Field field : kJobFields)
+            QCOMPARE(read.job->inputs.FieldText(field), job.inputs.FieldText(field));
+        QVERIFY(read.job->place);
+        QCOMPARE(read.job->place->region, job.place->region);
+        QCOMPARE(read.job->place->place, job.place->place);
+        QCOMPARE(read.job->note, job.note);
+    }
+
+    // A save that fails reports why and leaves the file saved before as it was.
+    void failedSaveKeepsEarlierFile() {
+        QTemporaryDir dir;
+        const QString regular = dir.filePath("regular");
+        Write(regular, "x");
+        QVERIFY(!WriteJob(Job{}, regular + "/job.vevi").isEmpty());
+
+#ifdef Q_OS_UNIX
+        // A write that runs out of room half way: the file size limit stands for a full disk.
+        const QString path = dir.filePath("job.vevi");
+        QCOMPARE(WriteJob(Job{}, path), QString());
+        const QByteArray earlier = Read(path);
+        Job longer;
+        longer.note = QString(4096, u'n');
+        rlimit limit{};
+        QCOMPARE(::getrlimit(RLIMIT_FSIZE, &limit), 0);
+        const rlimit saved = limit;
+        limit.rlim_cur = 1024;
+        const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        QCOMPARE(::setrlimit(RLIMIT_FSIZE, &limit), 0);
+        const QString error = WriteJob(longer, path);
+        ::setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, oldHandler);
+        QVERIFY(!error.isEmpty());
+        QCOMPARE(Read(path), earlier);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 2);  // no temporary left
+#endif
+    }
+};
+
+QTEST_GUILESS_MAIN(TestJobFile)
+#include "tst_job_file.moc"
