@@ -22,6 +22,7 @@
 class QAction;
 class QLabel;
 class QMenu;
+class QMenuBar;
 class QPushButton;
 class QTimer;
 class QWindow;
@@ -93,6 +94,11 @@ private:
     void CreateBoxes();
     void CreateButtons();
     void CreateMenus();
+    void CreateFileMenu(QMenuBar* bar);
+    void CreateViewMenu(QMenuBar* bar);
+    void CreateSpecialMenu(QMenuBar* bar);
+    void CreateHelpMenu(QMenuBar* bar);
+    QAction* OnClick(QAction* action, void (frmHalvex::*handler)());
     void WatchFocus();
 
     // The comparison (frm_halvex_results.cpp).

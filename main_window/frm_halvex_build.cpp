@@ -197,68 +197,87 @@ void frmHalvex::CreateButtons() {
     }
 }
 
+namespace {
+
+QAction* Item(QMenu* menu, const char* name, const QString& text) {
+    QAction* a = menu->addAction(text);
+    a->setObjectName(name);
+    return a;
+}
+
+QMenu* Submenu(QWidget* parent, const char* name, const QString& text) {
+    auto* menu = new QMenu(text, parent);
+    menu->setObjectName(name);
+    menu->menuAction()->setObjectName(name);
+    return menu;
+}
+
+}  // namespace
+
+QAction* frmHalvex::OnClick(QAction* action, void (frmHalvex::*handler)()) {
+    connect(action, &QAction::triggered, this, handler);
+    return action;
+}
+
 void frmHalvex::CreateMenus() {
-    auto item = [](QMenu* menu, const char* name, const QString& text) {
-        QAction* a = menu->addAction(text);
-        a->setObjectName(name);
-        return a;
-    };
-    auto submenu = [](QWidget* parent, const char* name, const QString& text) {
-        auto* menu = new QMenu(text, parent);
-        menu->setObjectName(name);
-        menu->menuAction()->setObjectName(name);
-        return menu;
-    };
-    auto onClick = [this](QAction* a, void (frmHalvex::*handler)()) {
-        connect(a, &QAction::triggered, this, handler);
-        return a;
-    };
     QMenuBar* bar = menuBar();
     bar->setObjectName("menuBar");
+    CreateFileMenu(bar);
+    CreateViewMenu(bar);
+    CreateSpecialMenu(bar);
+    CreateHelpMenu(bar);
+}
 
-    QMenu* file = submenu(bar, "mnuFile", "&File");
+void frmHalvex::CreateFileMenu(QMenuBar* bar) {
+    QMenu* file = Submenu(bar, "mnuFile", "&File");
     bar->addMenu(file);
-    mnuPrintGraphics_ = submenu(file, "mnuPrintGraphics", "Print &Graphics");
+    mnuPrintGraphics_ = Submenu(file, "mnuPrintGraphics", "Print &Graphics");
     file->addMenu(mnuPrintGraphics_);
     // Disabled on the menu itself: a menu only follows its action while the window is enabled,
     // and enabling the window again after the location dialog would enable it too.
     mnuPrintGraphics_->setEnabled(false);
-    onClick(item(mnuPrintGraphics_, "mnuColor", "&Color"), &frmHalvex::mnuColor_Click);
-    onClick(item(mnuPrintGraphics_, "mnuBW", "&B&&W"), &frmHalvex::mnuBW_Click);
-    mnuPrintFormulas_ = onClick(item(file, "mnuPrintFormulas", "Print &Formulas"),
+    OnClick(Item(mnuPrintGraphics_, "mnuColor", "&Color"), &frmHalvex::mnuColor_Click);
+    OnClick(Item(mnuPrintGraphics_, "mnuBW", "&B&&W"), &frmHalvex::mnuBW_Click);
+    mnuPrintFormulas_ = OnClick(Item(file, "mnuPrintFormulas", "Print &Formulas"),
                                 &frmHalvex::mnuPrintFormulas_Click);
     mnuPrintFormulas_->setEnabled(false);
-    onClick(item(file, "mnuExit", "E&xit"), &frmHalvex::mnuExit_Click);
+    OnClick(Item(file, "mnuExit", "E&xit"), &frmHalvex::mnuExit_Click);
+}
 
-    QMenu* view = submenu(bar, "mnuView", "&View");
+void frmHalvex::CreateViewMenu(QMenuBar* bar) {
+    QMenu* view = Submenu(bar, "mnuView", "&View");
     bar->addMenu(view);
     mnuViewDetails_ =
-        onClick(item(view, "mnuViewDetails", "&Details"), &frmHalvex::mnuViewDetails_Click);
+        OnClick(Item(view, "mnuViewDetails", "&Details"), &frmHalvex::mnuViewDetails_Click);
     mnuViewDetails_->setCheckable(true);
     mnuViewDetails_->setChecked(true);
-    mnuViewPresentation_ = onClick(item(view, "mnuViewPresentation", "&Presentation"),
+    mnuViewPresentation_ = OnClick(Item(view, "mnuViewPresentation", "&Presentation"),
                                    &frmHalvex::mnuViewPresentation_Click);
     mnuViewPresentation_->setCheckable(true);
+}
 
-    QMenu* special = submenu(bar, "mnuSpecial", "&Special");
+void frmHalvex::CreateSpecialMenu(QMenuBar* bar) {
+    QMenu* special = Submenu(bar, "mnuSpecial", "&Special");
     bar->addMenu(special);
-    QMenu* matchCapacity = submenu(special, "mnuMatchCapacity", "Match &Capacity");
+    QMenu* matchCapacity = Submenu(special, "mnuMatchCapacity", "Match &Capacity");
     special->addMenu(matchCapacity);
-    onClick(item(matchCapacity, "mnuMatchInputCapacity", "Input"),
+    OnClick(Item(matchCapacity, "mnuMatchInputCapacity", "Input"),
             &frmHalvex::mnuMatchInputCapacity_Click);
-    onClick(item(matchCapacity, "mnuMatchOutputCapacity", "Output"),
+    OnClick(Item(matchCapacity, "mnuMatchOutputCapacity", "Output"),
             &frmHalvex::mnuMatchOutputCapacity_Click);
-    onClick(item(matchCapacity, "mnuMatchNetCapacity", "Net"),
+    OnClick(Item(matchCapacity, "mnuMatchNetCapacity", "Net"),
             &frmHalvex::mnuMatchNetCapacity_Click);
-    onClick(item(special, "mnuMatchAirflow", "Match &Airflow"), &frmHalvex::mnuMatchAirflow_Click);
+    OnClick(Item(special, "mnuMatchAirflow", "Match &Airflow"), &frmHalvex::mnuMatchAirflow_Click);
     // The toolkit inverts the check mark of a checkable item on each click.
-    mnuSaveSettings_ = item(special, "mnuSaveSettings", "Save Settings on Exit");
+    mnuSaveSettings_ = Item(special, "mnuSaveSettings", "Save Settings on Exit");
     mnuSaveSettings_->setCheckable(true);
     mnuSaveSettings_->setChecked(true);
+}
 
-    QMenu* help = submenu(bar, "mnuHelp", "&Help");
+void frmHalvex::CreateHelpMenu(QMenuBar* bar) {
+    QMenu* help = Submenu(bar, "mnuHelp", "&Help");
     bar->addMenu(help);
-    onClick(item(help, "mnuAbout", "&About"), &frmHalvex::mnuAbout_Click);
+    OnClick(Item(help, "mnuAbout", "&About"), &frmHalvex::mnuAbout_Click);
 }
 
 }  // namespace vevi
