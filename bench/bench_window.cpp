@@ -1,9 +1,11 @@
-// Starts the main window (or, with --baseline, a bare window of the same size and title),
+// Starts the main window (or, with --baseline, a bare window of the same size and title; with
+// --baseline-label, the same with one label of text, which pays the font system's first use),
 // and at its first paint prints the peak resident memory, then exits.
 #include <sys/resource.h>
 
 #include <QApplication>
 #include <QEvent>
+#include <QLabel>
 #include <QMainWindow>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -42,7 +44,8 @@ private:
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    const bool baseline = argc > 1 && std::strcmp(argv[1], "--baseline") == 0;
+    const bool baseline = argc > 1 && std::strncmp(argv[1], "--baseline", 10) == 0;
+    const bool withLabel = argc > 1 && std::strcmp(argv[1], "--baseline-label") == 0;
     QTemporaryDir settings;
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
     FirstPaint spy;
@@ -51,6 +54,7 @@ int main(int argc, char** argv) {
         auto window = std::make_unique<QMainWindow>();
         window->setWindowTitle("Vevi Razo ro. Vozo Veri Vevirazedo");
         window->setFixedSize(vevi::Px(10215), vevi::Px(6765));
+        if (withLabel) window->setCentralWidget(new QLabel("Indoor Temperature"));
         window->show();
         return app.exec();
     }

@@ -23,7 +23,6 @@ public:
 class QtPrompts : public Prompts {
 public:
     explicit QtPrompts(QWidget* parent = nullptr) : parent_(parent) {}
-    void SetParent(QWidget* parent) { parent_ = parent; }
     void Warn(const QString& text, const QString& title) override;
     QString AskText(const QString& prompt, const QString& title) override;
     bool ChoosePrinter(QPrinter& printer) override;

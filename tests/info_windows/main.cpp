@@ -1,9 +1,8 @@
 #include <QApplication>
 
-#include "../test_main.h"
+#include "../window_test_main.h"
 #include "tests.h"
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    return RunTests<TestFormulasWindow, TestAboutBox>(argc, argv);
+    return RunWindowTests<TestFormulasWindow, TestAboutBox>(argc, argv);
 }

@@ -6,6 +6,8 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include "../window_test_main.h"
 #include <memory>
 
 #include "frm_cities.h"
@@ -596,5 +598,7 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestCities)
+int main(int argc, char** argv) {
+    return RunWindowTests<TestCities>(argc, argv);
+}
 #include "tst_cities.moc"

@@ -1,7 +1,6 @@
-#include "../test_main.h"
+#include "../window_test_main.h"
 #include "tests.h"
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    return RunTests<TestLayout, TestResults, TestInputs, TestPrinting, TestLocation>(argc, argv);
+    return RunWindowTests<TestLayout, TestResults, TestInputs, TestPrinting, TestLocation>(argc, argv);
 }

@@ -6,6 +6,8 @@
 #include <QRandomGenerator>
 #include <QtTest>
 
+#include "../window_test_main.h"
+
 #include "../main_window/fixture.h"
 #include "field_rules.h"
 #include "frm_cities.h"
@@ -327,5 +329,7 @@ void TestRandomSession::randomActions() {
     qInfo("seed %u: %d actions, %d warnings", seed, actions, int(f.prompts.Warnings().size()));
 }
 
-QTEST_MAIN(TestRandomSession)
+int main(int argc, char** argv) {
+    return RunWindowTests<TestRandomSession>(argc, argv);
+}
 #include "tst_random_session.moc"
