@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 #include <limits>
+#include <optional>
 #include <string>
 
 namespace vevi {
@@ -202,37 +203,34 @@ std::string GroupThousands(const std::string& integerDigits) {
 
 }  // namespace
 
-double LeadingNumber(std::string_view text) {
-    Cursor c(text);
-    if (c.Peek() == '&') {
-        const size_t start = c.Position();
-        c.Next();
-        const char kind = c.Peek();
-        if (kind == 'H' || kind == 'h') {
-            c.Next();
-            return ReadRadix(c, 16);
-        }
-        if (kind == 'O' || kind == 'o') {
-            c.Next();
-            return ReadRadix(c, 8);
-        }
-        c.Rewind(start);
-        return 0;
-    }
+namespace {
 
-    bool negative = false;
-    if (c.Peek() == '+' || c.Peek() == '-') {
-        negative = c.Peek() == '-';
+// "&H" and "&O" numbers; nothing when the text does not start with "&".
+std::optional<double> ReadRadixNumber(Cursor& c) {
+    if (c.Peek() != '&') return std::nullopt;
+    const size_t start = c.Position();
+    c.Next();
+    const char kind = c.Peek();
+    if (kind == 'H' || kind == 'h') {
         c.Next();
+        return ReadRadix(c, 16);
     }
+    if (kind == 'O' || kind == 'o') {
+        c.Next();
+        return ReadRadix(c, 8);
+    }
+    c.Rewind(start);
+    return 0.0;
+}
+
+// Digits with at most one point.
+std::string ReadMantissa(Cursor& c) {
     std::string mantissa;
     bool seenPoint = false;
-    bool anyDigit = false;
     for (;;) {
         const char ch = c.Peek();
         if (IsDigit(ch)) {
             mantissa.push_back(ch);
-            anyDigit = true;
         } else if (ch == '.' && !seenPoint) {
             mantissa.push_back('.');
             seenPoint = true;
@@ -241,56 +239,74 @@ double LeadingNumber(std::string_view text) {
         }
         c.Next();
     }
-    if (!anyDigit) return negative ? -0.0 : 0.0;
+    return mantissa;
+}
 
+// "E" or "D", a sign and digits; 0 when there are none. Huge exponents are clamped.
+long ReadExponent(Cursor& c) {
     long exponent = 0;
     const char e = c.Peek();
-    if (e == 'E' || e == 'e' || e == 'D' || e == 'd') {
-        const size_t mark = c.Position();
+    if (e != 'E' && e != 'e' && e != 'D' && e != 'd') return 0;
+    const size_t mark = c.Position();
+    c.Next();
+    bool negative = false;
+    if (c.Peek() == '+' || c.Peek() == '-') {
+        negative = c.Peek() == '-';
         c.Next();
-        bool expNegative = false;
-        if (c.Peek() == '+' || c.Peek() == '-') {
-            expNegative = c.Peek() == '-';
-            c.Next();
-        }
-        if (IsDigit(c.Peek())) {
-            while (IsDigit(c.Peek())) {
-                if (exponent < kExponentClamp) exponent = exponent * 10 + (c.Peek() - '0');
-                c.Next();
-            }
-            if (expNegative) exponent = -exponent;
-        } else {
-            c.Rewind(mark);  // an exponent letter without digits is not part of the number
-        }
     }
+    if (!IsDigit(c.Peek())) {
+        c.Rewind(mark);  // an exponent letter without digits is not part of the number
+        return 0;
+    }
+    while (IsDigit(c.Peek())) {
+        if (exponent < kExponentClamp) exponent = exponent * 10 + (c.Peek() - '0');
+        c.Next();
+    }
+    return negative ? -exponent : exponent;
+}
 
-    // Where the first significant digit stands decides overflow against underflow.
-    long firstSignificant = 0;  // power of ten of the leading nonzero digit
-    {
-        long intDigits = 0;
-        bool inFraction = false;
-        long fracZeros = 0;
-        bool found = false;
-        for (char ch : mantissa) {
-            if (ch == '.') {
-                inFraction = true;
-                continue;
-            }
-            if (!inFraction) {
-                if (found || ch != '0') {
-                    found = true;
-                    ++intDigits;
-                }
-            } else if (!found) {
-                if (ch == '0')
-                    ++fracZeros;
-                else
-                    found = true;
-            }
+// The power of ten of the mantissa's leading nonzero digit; nothing when all are zero.
+std::optional<long> FirstSignificant(const std::string& mantissa) {
+    long intDigits = 0;
+    bool inFraction = false;
+    long fracZeros = 0;
+    bool found = false;
+    for (char ch : mantissa) {
+        if (ch == '.') {
+            inFraction = true;
+            continue;
         }
-        if (!found) return negative ? -0.0 : 0.0;
-        firstSignificant = intDigits > 0 ? intDigits - 1 : -(fracZeros + 1);
+        if (!inFraction) {
+            if (found || ch != '0') {
+                found = true;
+                ++intDigits;
+            }
+        } else if (!found) {
+            if (ch == '0')
+                ++fracZeros;
+            else
+                found = true;
+        }
     }
+    if (!found) return std::nullopt;
+    return intDigits > 0 ? intDigits - 1 : -(fracZeros + 1);
+}
+
+}  // namespace
+
+double LeadingNumber(std::string_view text) {
+    Cursor c(text);
+    if (const auto radix = ReadRadixNumber(c)) return *radix;
+
+    bool negative = false;
+    if (c.Peek() == '+' || c.Peek() == '-') {
+        negative = c.Peek() == '-';
+        c.Next();
+    }
+    const std::string mantissa = ReadMantissa(c);
+    const auto firstSignificant = FirstSignificant(mantissa);
+    if (!firstSignificant) return negative ? -0.0 : 0.0;
+    const long exponent = ReadExponent(c);
 
     std::string canonical = mantissa;
     if (canonical.front() == '.') canonical.insert(canonical.begin(), '0');
@@ -298,9 +314,9 @@ double LeadingNumber(std::string_view text) {
     canonical += std::to_string(exponent);
     double value = 0;
     const auto res = std::from_chars(canonical.data(), canonical.data() + canonical.size(), value);
-    if (res.ec == std::errc::result_out_of_range) {
-        value = firstSignificant + exponent > 0 ? std::numeric_limits<double>::infinity() : 0.0;
-    }
+    // Where the first significant digit stands decides overflow against underflow.
+    if (res.ec == std::errc::result_out_of_range)
+        value = *firstSignificant + exponent > 0 ? std::numeric_limits<double>::infinity() : 0.0;
     return negative ? -value : value;
 }
 

@@ -133,18 +133,22 @@ void frmFormulas::AddLine(double numeratorTop, double denominatorTop, std::vecto
 void frmFormulas::BuildSection(int top, const QString& title, Arrangement arrangement) {
     const bool draw = arrangement == Arrangement::DrawThru;
     section_ = arrangement;
-    using F = FormulaSlot;
 
     QLabel* heading = AddLabel(std::nullopt, title);
     heading->setFont(MakeFont(FontFace::Arial, 8.25, true, false, true));
     FitToText(heading);
     heading->move(Px(kTitleLeft), Px(top));
 
+    AddAirflowLines(draw);
+    AddHeatLines(draw);
+}
+
+// The first two lines differ between the arrangements in what stands over what.
+void frmFormulas::AddAirflowLines(bool draw) {
+    using F = FormulaSlot;
     const QString inletTemp = QStringLiteral("460 + Inlet Temperature (\u00B0F)");
     const QString dischargeTemp = QStringLiteral("460 + Discharge Temperature (\u00B0F)");
     const QString spaceTemp = QStringLiteral("460 + Space Temperature (\u00B0F)");
-
-    // The first two lines differ in what stands over what; the other three only in names.
     if (draw) {
         AddLine(
             150, 435,
@@ -168,7 +172,11 @@ void frmFormulas::BuildSection(int top, const QString& title, Arrangement arrang
              Text(F::CFMs, "="), Fraction(F::SpaceTempR, "460 + 0", F::DischargeTempR_1, "460 + 0"),
              Text(F::SpaceCFM, "0")});
     }
+}
 
+// The density, output and input lines differ between the arrangements only in names.
+void frmFormulas::AddHeatLines(bool draw) {
+    using F = FormulaSlot;
     const Item density = Text({}, kDensitySymbol);
     density.text->setFont(SymbolFont());
     FitToText(density.text);

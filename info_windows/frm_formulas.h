@@ -66,6 +66,8 @@ private:
     };
 
     void BuildSection(int top, const QString& title, Arrangement arrangement);
+    void AddAirflowLines(bool draw);
+    void AddHeatLines(bool draw);
     // A figure's label is named after its slot in the section being built.
     QLabel* AddLabel(std::optional<FormulaSlot> slot, const QString& text);
     Item Text(std::optional<FormulaSlot> slot, const QString& text = QString());

@@ -136,7 +136,14 @@ frmCities::frmCities(SettingsStore& settings)
     setModal(false);
     setFixedSize(Px(5085), Px(3465));
     setFont(MakeFont(FontFace::MsSansSerif, 8.25, true));
+    CreateControls();
+    ConnectHandlers();
+    DescribeNamedControls(this);
+}
 
+frmCities::~frmCities() = default;
+
+void frmCities::CreateControls() {
     // Created in tab order, so that the focus chain follows it.
     auto* states = AddList(this, "lstState", "State or province", TwipsRect(270, 435, 1905, 810));
     AddLabel(this, "lblState", "State/Province", TwipsRect(285, 210, 1770, 210));
@@ -170,15 +177,17 @@ frmCities::frmCities(SettingsStore& settings)
         cmdCancel_, txtOutdoorTemp_};
     for (std::size_t i = 1; i < std::size(tabOrder); ++i)
         QWidget::setTabOrder(tabOrder[i - 1], tabOrder[i]);
-
-    connect(lstState_, &QListWidget::currentRowChanged, this, &frmCities::lstState_Click);
-    connect(lstCities_, &QListWidget::currentRowChanged, this, &frmCities::lstCities_Click);
     states->onKeyPress = [this](int keyAscii, QKeyEvent*) { lstState_KeyPress(keyAscii); };
     cities->onKeyPress = [this](int keyAscii, QKeyEvent* event) {
         lstCities_KeyPress(keyAscii);
         // Handled here; the dialog must not treat it as a press of a button.
         if (keyAscii == kEnter) event->accept();
     };
+}
+
+void frmCities::ConnectHandlers() {
+    connect(lstState_, &QListWidget::currentRowChanged, this, &frmCities::lstState_Click);
+    connect(lstCities_, &QListWidget::currentRowChanged, this, &frmCities::lstCities_Click);
     connect(txtElevation_, &QLineEdit::textChanged, this, &frmCities::txtElevation_Change);
     txtElevation_->installEventFilter(this);
     connect(cmdOK_, &QPushButton::clicked, this, &frmCities::cmdOK_Click);
@@ -194,11 +203,7 @@ frmCities::frmCities(SettingsStore& settings)
         if (before->type() == Qt::Popup || before->type() == Qt::ToolTip) return;
         Form_Activate();
     });
-
-    DescribeNamedControls(this);
 }
-
-frmCities::~frmCities() = default;
 
 // ---- Showing ----
 

@@ -58,6 +58,9 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void CreateControls();
+    void ConnectHandlers();
+
     SettingsStore& settings_;
     bool rememberPick_ = true;
     bool loaded_ = false;

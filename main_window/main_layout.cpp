@@ -26,8 +26,7 @@ constexpr Target kNowhere{};
 }  // namespace
 
 // clang-format off
-const std::vector<LabelSpec>& Labels() {
-    static const std::vector<LabelSpec> labels = {
+const std::vector<LabelSpec> kLabels = {
     // The three general inputs: caption left of the box, unit right of it.
     {"Label2", "Indoor Temperature", 0, 275, 2220, 240, Style::Caption, Align::Right, Group::Fixed, {}, {}},
     {"Label5", "\u00B0F", 2775, 275, 225, 240, Style::Caption, Align::Left, Group::Fixed, {}, {}},
@@ -100,8 +99,10 @@ const std::vector<LabelSpec>& Labels() {
     {"lblBloThruBTUNet", "0", 5250, 6325, 780, 240, Style::Value, Align::Right, Group::Net, kMagenta, V(A::BloThru, Q::BTUNet)},
     {"Label47", "MBH     available for other loads", 6050, 6325, 3600, 240, Style::Caption, Align::Left, Group::Net, {}, {}},
     Small("Label50", "Net", Group::Net, "MBH"),
-    };
-    return labels;
+};
+
+const std::vector<LabelSpec>& Labels() {
+    return kLabels;
 }
 
 const std::vector<BoxSpec>& Boxes() {
