@@ -3,13 +3,19 @@
 #include <QWidget>
 
 namespace vevi {
+namespace {
+
+void Describe(QWidget* widget) {
+    if (!widget->objectName().isEmpty() && !widget->objectName().startsWith("qt_"))
+        widget->setAccessibleDescription(widget->objectName());
+    for (QObject* child : widget->children())
+        if (child->isWidgetType()) Describe(static_cast<QWidget*>(child));
+}
+
+}  // namespace
 
 void DescribeNamedControls(QWidget* window) {
-    if (!window->objectName().isEmpty()) window->setAccessibleDescription(window->objectName());
-    for (QWidget* w : window->findChildren<QWidget*>()) {
-        if (!w->objectName().isEmpty() && !w->objectName().startsWith("qt_"))
-            w->setAccessibleDescription(w->objectName());
-    }
+    Describe(window);
 }
 
 }  // namespace vevi
