@@ -89,14 +89,7 @@ void frmHalvex::WatchFocus() {
 // ---- Start-up and exit ----
 
 void frmHalvex::Form_Load() {
-    if (QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect s = screen->geometry();
-        const QSize frame = sizeHint();
-        // Each difference rounded to whole twips first, the halving truncated toward zero.
-        const double left = std::trunc(std::round(ToTwips(s.width() - frame.width())) / 2);
-        const double top = std::trunc(std::round(ToTwips(s.height() - frame.height())) / 2);
-        move(s.left() + Px(left), s.top() + Px(top));
-    }
+    CentreOnScreen();
     mnuSaveSettings_->setChecked(settings_->SaveOnExit());
     mnuViewDetails_->setChecked(settings_->DetailsView());
     mnuViewPresentation_->setChecked(settings_->PresentationView());
@@ -106,6 +99,32 @@ void frmHalvex::Form_Load() {
     show();
     activateWindow();
     cmdSelectCity_->setFocus();
+    // A window manager reports its frame only once the window is up: centre again then.
+    centreOnceFramed_ = true;
+}
+
+// The outer frame, title bar included, centred on the screen.
+void frmHalvex::CentreOnScreen() {
+    QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen) return;
+    const QRect s = screen->geometry();
+    QSize frame = sizeHint();
+    if (const QWindow* w = windowHandle()) frame = frame.grownBy(w->frameMargins());
+    // Each difference rounded to whole twips first, the halving truncated toward zero.
+    const double left = std::trunc(std::round(ToTwips(s.width() - frame.width())) / 2);
+    const double top = std::trunc(std::round(ToTwips(s.height() - frame.height())) / 2);
+    move(s.left() + Px(left), s.top() + Px(top));
+}
+
+bool frmHalvex::event(QEvent* event) {
+    if (centreOnceFramed_ && (event->type() == QEvent::Move || event->type() == QEvent::Show)) {
+        const QWindow* w = windowHandle();
+        if (w && !w->frameMargins().isNull()) {
+            centreOnceFramed_ = false;
+            CentreOnScreen();
+        }
+    }
+    return QMainWindow::event(event);
 }
 
 void frmHalvex::SaveSettings() {
@@ -185,9 +204,14 @@ void frmHalvex::OpenLocationDialog() {
     // The check mark cannot change while the dialog is up: this window is disabled.
     cities_->SetRememberPick(mnuSaveSettings_->isChecked());
     cities_->show();
+    // Kept above this window, so that nothing can bury it while it is the one taking input.
+    if (cities_->windowHandle()) cities_->windowHandle()->setTransientParent(windowHandle());
     cities_->raise();
     cities_->activateWindow();
     setEnabled(false);
+    // While it is up, only the dialog takes input: the other windows too are disabled.
+    for (QWidget* w : {static_cast<QWidget*>(formulas_.get()), static_cast<QWidget*>(about_.get())})
+        if (w) w->setEnabled(false);
 }
 
 void frmHalvex::LocationDialog_Accepted(const QString& elevation, const QString& outdoorTemp) {
@@ -196,6 +220,8 @@ void frmHalvex::LocationDialog_Accepted(const QString& elevation, const QString&
 }
 
 void frmHalvex::LocationDialog_Closed() {
+    for (QWidget* w : {static_cast<QWidget*>(formulas_.get()), static_cast<QWidget*>(about_.get())})
+        if (w) w->setEnabled(true);
     setEnabled(true);
     ReturnFromSecondaryWindow();
 }

@@ -78,6 +78,7 @@ signals:
     void programEnded();
 
 protected:
+    bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool focusNextPrevChild(bool next) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -90,7 +91,7 @@ private:
     // Construction (frm_halvex_build.cpp).
     void CreateDiagram();
     void CreateLabels();
-    void PlaceSubscript(QLabel* small, const QLabel* caption, const char* after);
+    void PlaceSubscript(QLabel* small, QLabel* caption, const char* after);
     void CreateBoxes();
     void CreateButtons();
     void CreateMenus();
@@ -125,6 +126,8 @@ private:
     bool ElevationUsable();
     void Match(MatchKind kind);
 
+    void CentreOnScreen();
+
     // Other windows (frm_halvex.cpp).
     void OpenLocationDialog();
     void LocationDialog_Accepted(const QString& elevation, const QString& outdoorTemp);
@@ -154,6 +157,7 @@ private:
     bool refocusing_ = false;
     bool exiting_ = false;
     bool returnFocusDone_ = false;
+    bool centreOnceFramed_ = false;
     QPointer<InputBox> pendingCheck_;
     QPointer<QWidget> lastFocus_;  // the last control of this window that had the focus
     QPointer<QWindow> previousFocusWindow_;

@@ -4,7 +4,9 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPushButton>
+#include <QStyle>
 
 #include "field_rules.h"
 #include "fonts.h"
@@ -16,6 +18,9 @@ namespace vevi {
 namespace {
 
 const QColor kStubGrey(192, 192, 192);
+// A small caption stands this far right of its unit and below its caption's baseline (pixels).
+constexpr int kSubscriptGap = 2;
+constexpr int kSubscriptDrop = 3;
 
 // The spokes of the two blower wheels (x1, y1, x2, y2 in twips); set A shows at creation.
 struct Spoke {
@@ -44,6 +49,35 @@ constexpr Spoke kSpokes[] = {
     {"Line34", Arrangement::BloThru,  false, 2430, 4725, 2595, 5085},
 };
 // clang-format on
+
+// A caption whose run of blanks before character `gapEnd` is drawn wider, so that a small
+// caption fits in it; its text stays as written.
+class CaptionLabel : public QLabel {
+public:
+    using QLabel::QLabel;
+    void WidenGap(qsizetype gapEnd, int extra) {
+        gapEnd_ = gapEnd;
+        extra_ = extra;
+        update();
+    }
+
+protected:
+    void paintEvent(QPaintEvent* event) override {
+        if (extra_ <= 0) return QLabel::paintEvent(event);
+        QPainter painter(this);
+        const QRect r = contentsRect();
+        const QString head = text().left(gapEnd_);
+        const int flags = int(alignment());
+        style()->drawItemText(&painter, r, flags, palette(), isEnabled(), head, foregroundRole());
+        const int shift = fontMetrics().horizontalAdvance(head) + extra_;
+        style()->drawItemText(&painter, r.adjusted(shift, 0, 0, 0), flags, palette(), isEnabled(),
+                              text().mid(gapEnd_), foregroundRole());
+    }
+
+private:
+    qsizetype gapEnd_ = 0;
+    int extra_ = 0;
+};
 
 QFont FontFor(layout::Style style) {
     switch (style) {
@@ -123,7 +157,7 @@ void frmHalvex::CreateLabels() {
     QWidget* client = centralWidget();
     QLabel* previous = nullptr;
     for (const layout::LabelSpec& s : layout::Labels()) {
-        auto* label = new QLabel(QString::fromUtf8(s.text), client);
+        auto* label = new CaptionLabel(QString::fromUtf8(s.text), client);
         label->setObjectName(s.name);
         label->setFont(FontFor(s.style));
         label->setGeometry(TwipsRect(s.left, s.top, s.width, s.height));
@@ -146,13 +180,25 @@ void frmHalvex::CreateLabels() {
 }
 
 // Lowered right after `after` of its caption, so that it reads as a subscript of the unit.
-void frmHalvex::PlaceSubscript(QLabel* small, const QLabel* caption, const char* after) {
+// Where the caption's run of blanks is too short for it in the fonts at hand, the blanks are
+// widened, so that the text goes on clear of it.
+void frmHalvex::PlaceSubscript(QLabel* small, QLabel* caption, const char* after) {
     const QFontMetrics fm(caption->font());
-    int x = caption->x() + fm.horizontalAdvance(QString::fromUtf8(after));
+    const QString prefix = QString::fromUtf8(after);
+    int x = caption->x() + fm.horizontalAdvance(prefix);
     if (caption->alignment() & Qt::AlignRight)
         x += caption->width() - fm.horizontalAdvance(caption->text());
     small->adjustSize();
-    small->move(x + 2, caption->y() + fm.ascent() - QFontMetrics(small->font()).ascent() + 3);
+    small->move(x + kSubscriptGap,
+                caption->y() + fm.ascent() - QFontMetrics(small->font()).ascent() + kSubscriptDrop);
+    if (caption->alignment() & Qt::AlignRight) return;
+    const QString text = caption->text();
+    qsizetype gapEnd = prefix.size();
+    while (gapEnd < text.size() && text[gapEnd] == ' ') ++gapEnd;
+    if (gapEnd == prefix.size() || gapEnd == text.size()) return;
+    const int overlap = small->geometry().right() + 1 + kSubscriptGap -
+                        (caption->x() + fm.horizontalAdvance(text.left(gapEnd)));
+    if (overlap > 0) static_cast<CaptionLabel*>(caption)->WidenGap(gapEnd, overlap);
 }
 
 void frmHalvex::CreateBoxes() {

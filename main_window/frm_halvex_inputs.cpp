@@ -123,7 +123,8 @@ void frmHalvex::Match(MatchKind kind) {
     const QString answer = prompts_->AskText(PromptFor(kind), kEnterData);
     const auto desired = ReadMatchAnswer(answer.toStdString());
     if (!desired) return;
-    if (kind != MatchKind::Airflow && !ElevationUsable()) return;
+    // Checked before anything is written, whatever the command: the start would refuse it.
+    if (!ElevationUsable()) return;
     const auto matched = MatchCapacities(kind, *desired, InputsFromBoxes(), shared_);
     if (!matched) return;  // a zero divisor: nothing sound to write
     const QString blo = QString::fromStdString(BloThruCapacityText(matched->BloThruCfm));

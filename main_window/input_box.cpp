@@ -3,23 +3,47 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QValidator>
+#include <algorithm>
 
 #include "field_rules.h"
 
 namespace vevi {
 namespace {
 
-// Typing stops at the longest text; texts the program sets are cut by PutText instead,
-// so that a result layout can still show a value whole.
+// The blank the toolkit leaves between a box's frame and its text, in pixels.
+constexpr int kInnerMargin = 2;
+
+// Typing stops at the longest text, and a paste puts in its first characters up to it.
+// Texts the program sets are cut by PutText instead, so that a result layout can still show
+// a value whole.
 class LongestTextValidator : public QValidator {
 public:
-    LongestTextValidator(int longest, QObject* parent) : QValidator(parent), longest_(longest) {}
-    State validate(QString& input, int&) const override {
-        return longest_ > 0 && input.size() > longest_ ? Invalid : Acceptable;
+    LongestTextValidator(int longest, QLineEdit* box) : QValidator(box), longest_(longest) {
+        // The box's own text already holds the change while it is checked: keep the last one.
+        connect(box, &QLineEdit::textChanged, this, [this](const QString& text) { old_ = text; });
+    }
+
+    State validate(QString& input, int& position) const override {
+        if (longest_ == 0 || input.size() <= longest_) return Acceptable;
+        // What was put in lies between the part the old text keeps in front and behind.
+        const QString& old = old_;
+        qsizetype front = 0;
+        while (front < old.size() && front < input.size() && old[front] == input[front]) ++front;
+        qsizetype back = 0;
+        while (back < old.size() - front && back < input.size() - front &&
+               old[old.size() - 1 - back] == input[input.size() - 1 - back])
+            ++back;
+        const qsizetype kept = front + back;
+        const qsizetype room = std::max<qsizetype>(0, longest_ - kept);
+        const QString added = input.mid(front, input.size() - kept).left(room);
+        input = input.left(front) + added + input.right(back);
+        position = static_cast<int>(front + added.size());
+        return input.size() <= longest_ ? Acceptable : Invalid;
     }
 
 private:
     int longest_;
+    QString old_;
 };
 
 }  // namespace
@@ -29,6 +53,7 @@ InputBox::InputBox(const layout::BoxSpec& spec, QWidget* parent) : QLineEdit(par
     setValidator(new LongestTextValidator(LongestText(), this));
     // The window moves the focus itself; no box is a stop of the toolkit's Tab order.
     setFocusPolicy(Qt::ClickFocus);
+    if (spec.tight) setTextMargins(-kInnerMargin, 0, -kInnerMargin, 0);
 }
 
 int InputBox::LongestText() const {
@@ -40,7 +65,11 @@ void InputBox::PutText(const QString& text) {
 }
 
 void InputBox::PutWholeText(const QString& text) {
+    // The longest-text check is for what the user puts in; it must not cut this.
+    QValidator* longest = const_cast<QValidator*>(validator());
+    setValidator(nullptr);
     setText(text);
+    setValidator(longest);
 }
 
 bool InputBox::event(QEvent* event) {

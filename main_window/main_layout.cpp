@@ -29,11 +29,11 @@ constexpr Target kNowhere{};
 const std::vector<LabelSpec> kLabels = {
     // The three general inputs: caption left of the box, unit right of it.
     {"Label2", "Indoor Temperature", 0, 275, 2220, 240, Style::Caption, Align::Right, Group::Fixed, {}, {}},
-    {"Label5", "\u00B0F", 2775, 275, 225, 240, Style::Caption, Align::Left, Group::Fixed, {}, {}},
+    {"Label5", "\u00B0F", 2805, 275, 195, 240, Style::Caption, Align::Left, Group::Fixed, {}, {}},
     {"Label1", "Outdoor Temperature", 0, 610, 2220, 240, Style::Caption, Align::Right, Group::Fixed, {}, {}},
     {"Label4", "\u00B0F", 2775, 610, 225, 240, Style::Caption, Align::Left, Group::Fixed, {}, {}},
     {"Label36", "Elevation", 0, 945, 2220, 240, Style::Caption, Align::Right, Group::Fixed, {}, {}},
-    {"Label35", "Ft.", 2775, 945, 400, 240, Style::Caption, Align::Left, Group::Fixed, {}, {}},
+    {"Label35", "Ft.", 3030, 945, 400, 240, Style::Caption, Align::Left, Group::Fixed, {}, {}},
     // The limits grid.
     {"Label11", "Draw Thru", 8085, 0, 1080, 240, Style::Heading, Align::Left, Group::Fixed, {}, {}},
     {"Label20", "Blow Thru", 9165, 0, 1050, 240, Style::Heading, Align::Left, Group::Fixed, {}, {}},
@@ -108,23 +108,23 @@ const std::vector<LabelSpec>& Labels() {
 const std::vector<BoxSpec>& Boxes() {
     static const std::vector<BoxSpec> boxes = {
         {F::IndoorTemp, "txtIndoorTemp", "Indoor temperature, \u00B0F",
-         2280, 245, 480, 285, 3, To(F::OutdoorTemp), kNowhere, To(F::OutdoorTemp)},
+         2280, 245, 525, 285, 3, To(F::OutdoorTemp), kNowhere, To(F::OutdoorTemp), true},
         {F::OutdoorTemp, "txtOutdoorTemp", "Outdoor temperature, \u00B0F",
          2280, 580, 480, 285, 3, To(F::Elevation), To(F::IndoorTemp), kNowhere},
         {F::Elevation, "txtBaroPress", "Elevation, feet",
-         2280, 915, 480, 285, 5, To(F::DrawThruDisTemp), To(F::DrawThruDisTemp), To(F::IndoorTemp)},
+         2280, 915, 735, 285, 5, To(F::DrawThruDisTemp), To(F::DrawThruDisTemp), To(F::IndoorTemp)},
         {F::DrawThruDisTemp, "txtDrawThruDisTemp", "Draw Thru maximum discharge temperature, \u00B0F",
-         8400, 245, 735, 285, 3, To(F::DrawThruTempRise), To(F::DrawThruTempRise), kLocationDialog},
+         8400, 245, 870, 285, 3, To(F::DrawThruTempRise), To(F::DrawThruTempRise), kLocationDialog},
         {F::DrawThruTempRise, "txtDrawThruTempRise", "Draw Thru maximum temperature rise, \u00B0F",
-         8400, 580, 735, 285, 3, To(F::DrawThruFanCapacity), To(F::DrawThruFanCapacity), To(F::DrawThruDisTemp)},
+         8400, 580, 870, 285, 3, To(F::DrawThruFanCapacity), To(F::DrawThruFanCapacity), To(F::DrawThruDisTemp)},
         {F::DrawThruFanCapacity, "txtDrawThruFanCapacity", "Draw Thru blower capacity, cfm",
-         8400, 915, 735, 285, 7, To(F::BloThruFanCapacity), To(F::BloThruFanCapacity), To(F::DrawThruTempRise)},
+         8400, 915, 870, 285, 7, To(F::BloThruFanCapacity), To(F::BloThruFanCapacity), To(F::DrawThruTempRise)},
         {F::BloThruDisTemp, "txtBloThruDisTemp", "Blow Thru maximum discharge temperature, \u00B0F",
-         9350, 245, 735, 285, 3, To(F::BloThruTempRise), To(F::BloThruTempRise), To(F::DrawThruFanCapacity)},
+         9350, 245, 855, 285, 3, To(F::BloThruTempRise), To(F::BloThruTempRise), To(F::DrawThruFanCapacity)},
         {F::BloThruTempRise, "txtBloThruTempRise", "Blow Thru maximum temperature rise, \u00B0F",
-         9350, 580, 735, 285, 3, To(F::BloThruFanCapacity), To(F::BloThruFanCapacity), To(F::DrawThruFanCapacity)},
+         9350, 580, 855, 285, 3, To(F::BloThruFanCapacity), To(F::BloThruFanCapacity), To(F::DrawThruFanCapacity)},
         {F::BloThruFanCapacity, "txtBloThruFanCapacity", "Blow Thru blower capacity, cfm",
-         9350, 915, 735, 285, 6, kGo, kGo, To(F::DrawThruFanCapacity)},
+         9350, 915, 855, 285, 6, kGo, kGo, To(F::DrawThruFanCapacity)},
     };
     return boxes;
 }

@@ -65,6 +65,9 @@ struct BoxSpec {
     int selectOnFocus;  // characters selected when the focus arrives
     Target next;        // Enter and Tab
     Target down, up;
+    // The text may use the box's inner margins: the box cannot grow to show its widest text
+    // with them.
+    bool tight = false;
 };
 
 enum class Button { SelectCity, Go, ShowFormulas };

@@ -15,6 +15,9 @@ private slots:
     void controlsAtStart();
     void geometryInTwips_data();
     void geometryInTwips();
+    void boxesShowWidestText_data();
+    void boxesShowWidestText();
+    void subscriptsClearOfText();
     void diagramAtStart();
     void menuTree_data();
     void menuTree();
@@ -116,4 +119,5 @@ private slots:
     void elevationFromDialogRefusedAtStart();
     void printMenusStayDisabledAfterDialog();
     void selectCityAfterRefusedLeave();
+    void otherWindowsWaitForDialog();
 };

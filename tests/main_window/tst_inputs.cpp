@@ -1,3 +1,5 @@
+#include <QClipboard>
+
 #include "fixture.h"
 #include "frm_about.h"
 #include "frm_cities.h"
@@ -244,6 +246,17 @@ void TestInputs::longestText() {
     const QString typed = "1234567890";
     TypeInto(f, qPrintable(box), typed);
     QCOMPARE(f.B(qPrintable(box))->text(), longest ? typed.left(longest) : typed);
+    // A paste puts in its first characters up to the longest text, where the cursor stands.
+    f.B(qPrintable(box))->setText("");
+    QApplication::clipboard()->setText(typed);
+    QTest::keyClick(f.B(qPrintable(box)), Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(f.B(qPrintable(box))->text(), longest ? typed.left(longest) : typed);
+    if (longest > 1) {
+        f.B(qPrintable(box))->setText("ab");
+        f.B(qPrintable(box))->setCursorPosition(1);
+        QTest::keyClick(f.B(qPrintable(box)), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(f.B(qPrintable(box))->text(), "a" + typed.left(longest - 2) + "b");
+    }
     // A text the program puts in is cut the same way.
     f.B(qPrintable(box))->PutText("-40.5abcdefgh");
     QCOMPARE(f.B(qPrintable(box))->text(),
@@ -442,13 +455,15 @@ void TestInputs::elevationRefusedAtStart() {
                : QStringList{"The elevation must be between -10,000 and 145,365 ft"};
     QCOMPARE(f.prompts.Warnings(), expected);
     QCOMPARE(f.w->Timer1()->isActive(), starts);
-    // A matching command refuses it the same way and writes nothing.
-    f.prompts.shown.clear();
-    f.prompts.answers = {"10"};
-    f.A("mnuMatchOutputCapacity")->trigger();
-    QCOMPARE(f.prompts.Warnings(), expected);
-    QCOMPARE(f.w->ResultsShown(), starts ? 1 : 0);
-    if (!starts) QCOMPARE(f.B("txtBloThruFanCapacity")->text(), QString("10000"));
+    // Every matching command refuses it the same way and writes nothing.
+    for (const char* item : {"mnuMatchOutputCapacity", "mnuMatchAirflow"}) {
+        f.prompts.shown.clear();
+        f.prompts.answers = {"10"};
+        f.A(item)->trigger();
+        QCOMPARE(f.prompts.Warnings(), expected);
+        QCOMPARE(f.w->ResultsShown(), starts ? 1 : 0);
+        if (!starts) QCOMPARE(f.B("txtBloThruFanCapacity")->text(), QString("10000"));
+    }
 }
 
 void TestInputs::matching_data() {

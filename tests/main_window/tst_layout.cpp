@@ -91,10 +91,11 @@ void TestLayout::geometryInTwips_data() {
     QTest::newRow("cmdSelectCity") << "cmdSelectCity" << QRect(3000, 240, 1455, 375);
     QTest::newRow("cmdGo") << "cmdGo" << QRect(3840, 810, 1335, 375);
     QTest::newRow("cmdShowFormulas") << "cmdShowFormulas" << QRect(8265, 1335, 1815, 375);
-    QTest::newRow("txtIndoorTemp") << "txtIndoorTemp" << QRect(2280, 245, 480, 285);
-    QTest::newRow("txtBaroPress") << "txtBaroPress" << QRect(2280, 915, 480, 285);
-    QTest::newRow("txtDrawThruDisTemp") << "txtDrawThruDisTemp" << QRect(8400, 245, 735, 285);
-    QTest::newRow("txtBloThruFanCapacity") << "txtBloThruFanCapacity" << QRect(9350, 915, 735, 285);
+    // The boxes keep their left edges and grow to show their widest texts.
+    QTest::newRow("txtIndoorTemp") << "txtIndoorTemp" << QRect(2280, 245, 525, 285);
+    QTest::newRow("txtBaroPress") << "txtBaroPress" << QRect(2280, 915, 735, 285);
+    QTest::newRow("txtDrawThruDisTemp") << "txtDrawThruDisTemp" << QRect(8400, 245, 870, 285);
+    QTest::newRow("txtBloThruFanCapacity") << "txtBloThruFanCapacity" << QRect(9350, 915, 855, 285);
     QTest::newRow("Label11") << "Label11" << QRect(8085, 0, 1080, 240);
     QTest::newRow("Label20") << "Label20" << QRect(9165, 0, 1050, 240);
 }
@@ -106,6 +107,74 @@ void TestLayout::geometryInTwips() {
     QWidget* w = f.w->findChild<QWidget*>(name);
     QVERIFY(w);
     QCOMPARE(w->geometry(), TwipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
+}
+
+void TestLayout::boxesShowWidestText_data() {
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("text");
+    // The widest text each box takes: in range and at most its longest text; six characters
+    // in the limit boxes.
+    QTest::newRow("indoor") << "txtIndoorTemp"
+                            << "148.8";
+    QTest::newRow("outdoor") << "txtOutdoorTemp"
+                             << "-38";
+    QTest::newRow("elevation") << "txtBaroPress"
+                               << "-12345";
+    QTest::newRow("draw discharge") << "txtDrawThruDisTemp"
+                                    << "888888";
+    QTest::newRow("draw rise") << "txtDrawThruTempRise"
+                               << "158";
+    QTest::newRow("draw fan") << "txtDrawThruFanCapacity"
+                              << "8888888";
+    QTest::newRow("blow discharge") << "txtBloThruDisTemp"
+                                    << "888888";
+    QTest::newRow("blow rise") << "txtBloThruTempRise"
+                               << "888888";
+    QTest::newRow("blow fan") << "txtBloThruFanCapacity"
+                              << "888888";
+}
+
+// Shown whole: from its first character to its last nothing scrolls out of sight, and the
+// text ends inside the frame, clear of the unit and the buttons beside it.
+void TestLayout::boxesShowWidestText() {
+    QFETCH(QString, box);
+    QFETCH(QString, text);
+    Fixture f(settings_);
+    InputBox* b = f.B(qPrintable(box));
+    b->setText(text);
+    b->home(false);
+    b->grab();
+    const int start = b->inputMethodQuery(Qt::ImCursorRectangle).toRect().center().x();
+    b->end(false);
+    b->grab();
+    const int end = b->inputMethodQuery(Qt::ImCursorRectangle).toRect().center().x();
+    QCOMPARE(end - start, b->fontMetrics().horizontalAdvance(text));
+    QVERIFY(end < b->width() - 1);
+    for (QWidget* other : f.w->centralWidget()->findChildren<QWidget*>()) {
+        const bool beside = qobject_cast<QPushButton*>(other) ||
+                            (qobject_cast<QLabel*>(other) && other->y() == b->y() + Px(30));
+        if (other != b && beside && other->isVisible())
+            QVERIFY2(!other->geometry().intersects(b->geometry()), qPrintable(other->objectName()));
+    }
+}
+
+// A small caption stands in its caption's run of blanks: the caption draws nothing where it
+// stands.
+void TestLayout::subscriptsClearOfText() {
+    Fixture f(settings_);
+    f.Go();
+    const QColor ink(Qt::black);
+    for (const layout::LabelSpec& s : layout::Labels()) {
+        if (!s.after) continue;
+        QLabel* small = f.L(s.name);
+        QLabel* caption = f.L((&s - 1)->name);
+        const QRect where = small->geometry().translated(-caption->pos()) & caption->rect();
+        const QImage image = caption->grab().toImage();
+        for (int y = where.top(); y <= where.bottom(); ++y)
+            for (int x = where.left(); x <= where.right(); ++x)
+                QVERIFY2(qGray(image.pixel(x, y)) > 160,
+                         qPrintable(QString("%1 at %2,%3").arg(s.name).arg(x).arg(y)));
+    }
 }
 
 void TestLayout::diagramAtStart() {

@@ -1,9 +1,12 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QWindow>
 
 #include "fixture.h"
+#include "frm_about.h"
 #include "frm_cities.h"
+#include "frm_formulas.h"
 #include "tests.h"
 
 using namespace vevi;
@@ -126,4 +129,24 @@ void TestLocation::selectCityAfterRefusedLeave() {
     QVERIFY(!f.w->Cities() || !f.w->Cities()->isVisible());
     QVERIFY(f.w->isEnabled());
     QCOMPARE(f.Focus(), f.B("txtIndoorTemp"));
+}
+
+// While the dialog is up nothing else takes input or can be brought over it: the formulas
+// window and the About box wait too, and the dialog stays above the main window.
+void TestLocation::otherWindowsWaitForDialog() {
+    Fixture f(settings_);
+    f.Go();
+    f.w->cmdShowFormulas_Click();
+    f.A("mnuAbout")->trigger();
+    QWidget* formulas = f.w->Formulas();
+    QWidget* about = f.w->About();
+    frmCities* c = Open(f);
+    QVERIFY(c->isEnabled());
+    QVERIFY(!formulas->isEnabled());
+    QVERIFY(!about->isEnabled());
+    QCOMPARE(c->windowHandle()->transientParent(), f.w->windowHandle());
+    c->findChild<QPushButton*>("cmdCancel")->click();
+    QVERIFY(formulas->isEnabled());
+    QVERIFY(about->isEnabled());
+    QVERIFY(f.w->isEnabled());
 }
