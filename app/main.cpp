@@ -24,6 +24,8 @@ int main(int argc, char** argv) {
         QCoreApplication app(argc, argv);
         return vevi::RunCommandLineOnConsole();
     }
+    // Read before the toolkit takes its own options out of the arguments.
+    const QString job = vevi::JobFileArgument(argc, argv);
     PreferX11UnderWayland();
     QApplication app(argc, argv);
     QApplication::setApplicationName("vevi");
@@ -33,5 +35,6 @@ int main(int argc, char** argv) {
     QObject::connect(&window, &vevi::frmHalvex::programEnded, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);
     window.Form_Load();
+    if (!job.isEmpty()) window.OpenJob(job);
     return app.exec();
 }

@@ -264,6 +264,20 @@ void frmCities::lstCities_Click() {
     UpdateBaroPressure();
 }
 
+int frmCities::SelectedState() const {
+    return lstState_->currentRow();
+}
+
+int frmCities::SelectedCity() const {
+    return lstCities_->currentRow();
+}
+
+void frmCities::SelectPlace(int state, int city) {
+    if (!loaded_) return;
+    lstState_->setCurrentRow(state);
+    lstCities_->setCurrentRow(city);
+}
+
 void frmCities::lstState_KeyPress(int keyAscii) {
     if (keyAscii == kEnter && lstState_->currentRow() > -1) lstState_Click();
     lstCities_->setFocus(Qt::OtherFocusReason);

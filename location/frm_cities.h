@@ -40,6 +40,13 @@ public:
     void cmdCancel_Click();
     void UpdateBaroPressure();
 
+    // The place selected: list positions, -1 for none.
+    int SelectedState() const;
+    int SelectedCity() const;
+    // Selects a place of the table, as a pick would, so that the dialog next shows it. Before
+    // the first load the remembered place decides instead.
+    void SelectPlace(int state, int city);
+
     // Whether OK remembers the pick in the settings ("Save Settings on Exit").
     void SetRememberPick(bool remember) { rememberPick_ = remember; }
 

@@ -217,6 +217,7 @@ void frmHalvex::OpenLocationDialog() {
 void frmHalvex::LocationDialog_Accepted(const QString& elevation, const QString& outdoorTemp) {
     Box(Field::Elevation)->PutText(elevation);
     Box(Field::OutdoorTemp)->PutText(outdoorTemp);
+    LocationDialog_PlacePicked(elevation, outdoorTemp);
 }
 
 void frmHalvex::LocationDialog_Closed() {

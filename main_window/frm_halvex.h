@@ -8,8 +8,10 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <QStringList>
 #include <array>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "comparison.h"
@@ -20,6 +22,8 @@
 #include "shared_values.h"
 
 class QAction;
+class QDragEnterEvent;
+class QDropEvent;
 class QLabel;
 class QMenu;
 class QMenuBar;
@@ -73,6 +77,14 @@ public:
     void mnuMatchAirflow_Click() { Match(MatchKind::Airflow); }
     void mnuAbout_Click();
 
+    // Job files (frm_halvex_jobs.cpp). False, after a warning, when the file could not be
+    // opened or saved; nothing then changes.
+    bool OpenJob(const QString& path);
+    bool SaveJob(const QString& path);
+    void mnuOpenJob_Click();
+    void mnuSaveJob_Click();
+    QStringList RecentJobs() const { return recentJobs_; }
+
 signals:
     // Exit has saved the settings and hidden every window: the program ends now.
     void programEnded();
@@ -82,6 +94,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     bool focusNextPrevChild(bool next) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     struct WheelSpokes {
@@ -136,6 +150,17 @@ private:
     QList<QWidget*> SecondaryWindows() const;
     void EndProgram();
 
+    // Job files (frm_halvex_jobs.cpp).
+    struct PlacePick {
+        int state, city;
+        QString elevation, outdoorTemp;  // the texts the place put into the boxes
+    };
+    void CreateJobItems(QMenu* file);
+    void RecentJob_Click(const QString& path);
+    void AddRecentJob(const QString& path);
+    void SetRecentJobs(const QStringList& paths);
+    void LocationDialog_PlacePicked(const QString& elevation, const QString& outdoorTemp);
+
     // Printing (frm_halvex_print.cpp).
     void PrintGraphics();
     void SetResultColours(bool own);
@@ -186,6 +211,12 @@ private:
     QAction* mnuViewDetails_ = nullptr;
     QAction* mnuViewPresentation_ = nullptr;
     QAction* mnuSaveSettings_ = nullptr;
+
+    QMenu* mnuRecentJobs_ = nullptr;
+    QStringList recentJobs_;
+    std::optional<PlacePick> lastPlace_;  // the place the elevation and outdoor texts came from
+    QString jobNote_;                     // the note of the job last opened, kept on saving
+    QString jobPath_;                     // the job file last opened or saved
 
     std::unique_ptr<frmFormulas> formulas_;
     std::unique_ptr<frmAbout> about_;

@@ -277,6 +277,7 @@ void frmHalvex::CreateMenus() {
 void frmHalvex::CreateFileMenu(QMenuBar* bar) {
     QMenu* file = Submenu(bar, "mnuFile", "&File");
     bar->addMenu(file);
+    CreateJobItems(file);
     mnuPrintGraphics_ = Submenu(file, "mnuPrintGraphics", "Print &Graphics");
     file->addMenu(mnuPrintGraphics_);
     // Disabled on the menu itself: a menu only follows its action while the window is enabled,

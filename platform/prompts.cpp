@@ -1,9 +1,11 @@
 #include "prompts.h"
 
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QRegularExpression>
 
 namespace vevi {
 
@@ -22,6 +24,34 @@ QString QtPrompts::AskText(const QString& prompt, const QString& title) {
 bool QtPrompts::ChoosePrinter(QPrinter& printer) {
     QPrintDialog dialog(&printer, parent_);
     return dialog.exec() == QDialog::Accepted;
+}
+
+namespace {
+
+QString ChosenFile(QFileDialog& dialog) {
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+}  // namespace
+
+QString QtPrompts::ChooseOpenFile(const QString& title, const QString& filter) {
+    QFileDialog dialog(parent_, title, QString(), filter);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    return ChosenFile(dialog);
+}
+
+QString QtPrompts::ChooseSaveFile(const QString& title, const QString& filter,
+                                  const QString& suggestedName) {
+    QFileDialog dialog(parent_, title, suggestedName, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    // Added before the dialog asks whether to replace a file, so it asks about the right one.
+    static const QRegularExpression kFirstExtension(R"(\(\*\.([^ ;)]+))");
+    const QRegularExpressionMatch extension = kFirstExtension.match(filter);
+    if (extension.hasMatch()) dialog.setDefaultSuffix(extension.captured(1));
+    return ChosenFile(dialog);
 }
 
 }  // namespace vevi

@@ -17,6 +17,12 @@ public:
     virtual QString AskText(const QString& prompt, const QString& title) = 0;
     // The printer dialog; false when cancelled.
     virtual bool ChoosePrinter(QPrinter& printer) = 0;
+    // File dialogs showing the files that `filter` ("Name (*.ext)") names; the empty text
+    // when cancelled. Saving starts on `suggestedName` and adds the filter's extension to a
+    // name typed without one.
+    virtual QString ChooseOpenFile(const QString& title, const QString& filter) = 0;
+    virtual QString ChooseSaveFile(const QString& title, const QString& filter,
+                                   const QString& suggestedName) = 0;
 };
 
 // The toolkit's own modal boxes, parented to `parent`.
@@ -26,6 +32,9 @@ public:
     void Warn(const QString& text, const QString& title) override;
     QString AskText(const QString& prompt, const QString& title) override;
     bool ChoosePrinter(QPrinter& printer) override;
+    QString ChooseOpenFile(const QString& title, const QString& filter) override;
+    QString ChooseSaveFile(const QString& title, const QString& filter,
+                           const QString& suggestedName) override;
 
 private:
     QWidget* parent_;

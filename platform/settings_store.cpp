@@ -144,6 +144,20 @@ void SettingsStore::WriteText(Key key, const QString& text) {
     if (settings_) settings_->setValue(Path(key), text);
 }
 
+QStringList SettingsStore::RecentJobs() const {
+    if (!settings_) return {};
+    QStringList paths =
+        settings_->value(QString(kJobsSection) + "/" + kRecentJobsKey).toStringList();
+    paths.removeAll(QString());
+    return paths;
+}
+
+void SettingsStore::SetRecentJobs(const QStringList& paths) {
+    if (!settings_) return;
+    settings_->setValue(QString(kJobsSection) + "/" + kRecentJobsKey, paths);
+    settings_->sync();
+}
+
 bool SettingsStore::Flush() {
     if (!settings_) return false;
     settings_->sync();

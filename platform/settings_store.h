@@ -1,8 +1,10 @@
-// The per-user settings: application "RODOVID", section "Last". Every key, its default and
-// its reading rule live here; the windows and the tests use the typed getters and setters.
+// The per-user settings: application "RODOVID", section "Last" (and "Jobs" for the recent
+// job files). Every key, its default and its reading rule live here; the windows and the
+// tests use the typed getters and setters.
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <memory>
 #include <optional>
 
@@ -41,6 +43,13 @@ public:
     void SetElevation(double value);
     void SetState(int index);
     void SetCity(int index);
+
+    // The job files last opened or saved, most recent first, in a section of their own
+    // ("Jobs", key "Recent"). Written to the store at once, not at exit.
+    static constexpr const char* kJobsSection = "Jobs";
+    static constexpr const char* kRecentJobsKey = "Recent";
+    QStringList RecentJobs() const;
+    void SetRecentJobs(const QStringList& paths);
 
     // Pushes what was written to the store; false when it could not be written.
     bool Flush();

@@ -121,3 +121,31 @@ private slots:
     void selectCityAfterRefusedLeave();
     void otherWindowsWaitForDialog();
 };
+
+class TestJobs : public QObject {
+    Q_OBJECT
+    TempSettings settings_;
+private slots:
+    void init() { settings_.Clear(); }
+    void fileMenu();
+    void roundTrip_data();
+    void roundTrip();
+    void openStopsDisplay_data();
+    void openStopsDisplay();
+    void longTextsCut_data();
+    void longTextsCut();
+    void badFiles_data();
+    void badFiles();
+    void failedSave_data();
+    void failedSave();
+    void saveWhileDisplayed();
+    void saveAddsExtension_data();
+    void saveAddsExtension();
+    void jobPlace_data();
+    void jobPlace();
+    void savedPlace_data();
+    void savedPlace();
+    void recentJobs();
+    void drop_data();
+    void drop();
+};

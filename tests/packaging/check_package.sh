@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the program into a scratch folder and builds its Debian package into another, then
 # checks that each file is where a desktop looks for it, that the desktop entry and the
-# AppStream metainfo validate, that the man page renders cleanly and the copyright and changelog
+# AppStream metainfo validate, that the job file type is well-formed and declares *.vevi, that the man page renders cleanly and the copyright and changelog
 # are in Debian's formats, and that the package holds the same files and declares its
 # dependencies. Touches nothing outside its scratch folder.
 # Usage: check_package.sh <build dir> <source dir>
@@ -20,6 +20,8 @@ cpack=${CPACK:-cpack}
 app_id=org.vevirazo.Vevi
 program=vevi
 title="Vevi Razo ro. Vozo Veri Vevirazedo"
+job_type=application/x-vevi-job
+job_glob='*.vevi'
 icon_sizes=(16 32 48 64 128 256)
 qt_runtime=(libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 libqt6svg6)
 fonts=(fonts-liberation2 fonts-comic-neue)
@@ -56,6 +58,7 @@ expected_files() {
     echo "bin/$program"
     echo "share/applications/$app_id.desktop"
     echo "share/metainfo/$app_id.metainfo.xml"
+    echo "share/mime/packages/$app_id.xml"
     echo "share/icons/hicolor/scalable/apps/$app_id.svg"
     for n in "${icon_sizes[@]}"; do echo "share/icons/hicolor/${n}x${n}/apps/$app_id.png"; done
     echo "share/man/man1/$program.1.gz"
@@ -143,6 +146,89 @@ check_changelog() {
     ok "$what: changelog.Debian.gz is entry $version of $release_date"
 }
 
+# Prints "namespace", "types" (how many), "type", "glob", "parent" and "comment" of a
+# shared-mime-info file, one "key=value" line each: through xmllint when it is there, else
+# through Python's XML parser.
+mime_fields() {
+    local file=$1 key
+    if command -v xmllint >/dev/null; then
+        local type="/*[local-name()='mime-info']/*[local-name()='mime-type']"
+        local -A path=(
+            [namespace]="namespace-uri(/*)"
+            [types]="count($type)"
+            [type]="string($type/@type)"
+            [glob]="string($type/*[local-name()='glob']/@pattern)"
+            [parent]="string($type/*[local-name()='sub-class-of']/@type)"
+            [comment]="string($type/*[local-name()='comment'])")
+        for key in namespace types type glob parent comment; do
+            echo "$key=$(xmllint --xpath "${path[$key]}" "$file" 2>/dev/null)"
+        done
+        return
+    fi
+    python3 - "$file" <<'PY'
+import sys
+import xml.etree.ElementTree as ET
+ns = "http://www.freedesktop.org/standards/shared-mime-info"
+root = ET.parse(sys.argv[1]).getroot()
+types = root.findall(f"{{{ns}}}mime-type")
+first = types[0] if types else ET.Element("none")
+def attribute(tag, name):
+    element = first.find(f"{{{ns}}}{tag}")
+    return "" if element is None else element.get(name, "")
+comment = first.find(f"{{{ns}}}comment")
+print("namespace=" + (root.tag[1:].split("}")[0] if root.tag.startswith("{") else ""))
+print(f"types={len(types)}")
+print("type=" + first.get("type", ""))
+print("glob=" + attribute("glob", "pattern"))
+print("parent=" + attribute("sub-class-of", "type"))
+print("comment=" + ("" if comment is None else (comment.text or "")))
+PY
+}
+
+# The job file type: well-formed XML in the shared-mime-info namespace declaring one type with
+# its glob, parent type and comment; when update-mime-database is there, the database built
+# from it maps the glob to the type.
+check_mime_type() {
+    local file=$1 what=$2 out status fields want
+    [ -f "$file" ] || return 0  # the file list reports it missing
+    if command -v xmllint >/dev/null; then
+        out=$(xmllint --noout "$file" 2>&1)
+        status=$?
+    elif command -v python3 >/dev/null; then
+        out=$(python3 -c 'import sys, xml.dom.minidom; xml.dom.minidom.parse(sys.argv[1])' \
+              "$file" 2>&1)
+        status=$?
+    else
+        fail "$what: neither xmllint nor python3 is there to read the job file type"
+        return
+    fi
+    if [ "$status" -ne 0 ] || [ -n "$out" ]; then
+        fail "$what: $(basename "$file") is not well-formed XML: $out"
+        return
+    fi
+    fields=$(mime_fields "$file")
+    for want in "namespace=http://www.freedesktop.org/standards/shared-mime-info" "types=1" \
+                "type=$job_type" "glob=$job_glob" "parent=application/json"; do
+        grep -qxF "$want" <<<"$fields" ||
+            fail "$what: the job file type lacks $want (has: $(tr '\n' ' ' <<<"$fields"))"
+    done
+    grep -qE '^comment=.+' <<<"$fields" || fail "$what: the job file type has no comment"
+    if command -v update-mime-database >/dev/null; then
+        local db="$scratch/mime-$what"
+        mkdir -p "$db/mime/packages"
+        cp "$file" "$db/mime/packages/"
+        if out=$(XDG_DATA_DIRS="$db" update-mime-database "$db/mime" 2>&1) && [ -z "$out" ]; then
+            grep -qxF "50:$job_type:$job_glob" "$db/mime/globs2" ||
+                fail "$what: update-mime-database maps no $job_glob to $job_type"
+            grep -qxF "$job_type application/json" "$db/mime/subclasses" ||
+                fail "$what: update-mime-database does not make $job_type a kind of JSON"
+        else
+            fail "$what: update-mime-database: $out"
+        fi
+    fi
+    ok "$what: the job file type declares $job_type for $job_glob"
+}
+
 # Prints "<width> <height>" of a PNG, or nothing when the file is not a PNG.
 png_size() {
     local signature
@@ -202,13 +288,17 @@ check_tree() {
             fail "$what: desktop-file-validate: $out"
         fi
         local key want value
-        for pair in "Type=Application" "Name=$title" "Exec=$program" "Icon=$app_id" \
+        for pair in "Type=Application" "Name=$title" "Exec=$program %f" "Icon=$app_id" \
                     "Terminal=false"; do
             key=${pair%%=*}; want=${pair#*=}
             value=$(desktop_value "$desktop" "$key")
             [ "$value" = "$want" ] || fail "$what: desktop entry $key is '$value', not '$want'"
         done
         [ -n "$(desktop_value "$desktop" Comment)" ] || fail "$what: desktop entry has no Comment"
+        case ";$(desktop_value "$desktop" MimeType)" in
+            *";$job_type;"*) ;;
+            *) fail "$what: desktop entry MimeType does not name $job_type" ;;
+        esac
         value=$(desktop_value "$desktop" Categories)
         case ";$value" in
             *";Science;"*|*";Education;"*) ;;
@@ -248,6 +338,7 @@ check_tree() {
         ok "$what: metainfo names $app_id, its desktop entry and release $version"
     fi
 
+    check_mime_type "$prefix/share/mime/packages/$app_id.xml" "$what"
     check_man_page "$prefix/share/man/man1/$program.1.gz" "$what"
     check_copyright "$prefix/share/doc/$program/copyright" "$what"
     check_changelog "$prefix/share/doc/$program/changelog.Debian.gz" "$what"
@@ -309,7 +400,7 @@ if "$cpack" -G DEB --config "$build/CPackConfig.cmake" -B "$scratch/deb" \
             fail "the package holds files outside /usr"
         fi
         for doc in "share/doc/$program/copyright" "share/doc/$program/changelog.Debian.gz" \
-                   "share/man/man1/$program.1.gz"; do
+                   "share/man/man1/$program.1.gz" "share/mime/packages/$app_id.xml"; do
             grep -qE "^-rw-r--r-- root/root .* \./usr/$doc\$" <<<"$listing" ||
                 fail "dpkg-deb -c lists no -rw-r--r-- usr/$doc"
         done

@@ -11,14 +11,15 @@
 class ScriptedPrompts : public vevi::Prompts {
 public:
     struct Shown {
-        QString kind;  // "warn", "ask" or "printer"
-        QString text;
+        QString kind;  // "warn", "ask", "printer", "open" or "save"
+        QString text;  // for "open" the filter, for "save" the filter and the suggested name
         QString title;
     };
     QList<Shown> shown;
     QStringList answers;                     // for AskText; empty answers once they run out
     std::function<bool(QPrinter&)> printer;  // for ChoosePrinter; none: the user cancels
     std::function<void()> onWarn;            // runs while a warning is "up"
+    QStringList files;  // for ChooseOpenFile and ChooseSaveFile; cancelled once they run out
 
     void Warn(const QString& text, const QString& title) override {
         shown.append({"warn", text, title});
@@ -31,6 +32,15 @@ public:
     bool ChoosePrinter(QPrinter& p) override {
         shown.append({"printer", p.docName(), QString()});
         return printer ? printer(p) : false;
+    }
+    QString ChooseOpenFile(const QString& title, const QString& filter) override {
+        shown.append({"open", filter, title});
+        return files.isEmpty() ? QString() : files.takeFirst();
+    }
+    QString ChooseSaveFile(const QString& title, const QString& filter,
+                           const QString& suggestedName) override {
+        shown.append({"save", filter + "|" + suggestedName, title});
+        return files.isEmpty() ? QString() : files.takeFirst();
     }
     QStringList Warnings() const {
         QStringList w;
