@@ -1,5 +1,6 @@
 #include "prompts.h"
 
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -17,6 +18,13 @@ QString QtPrompts::AskText(const QString& prompt, const QString& title) {
     const QString text =
         QInputDialog::getText(parent_, title, prompt, QLineEdit::Normal, QString(), &ok);
     return ok ? text : QString();
+}
+
+QString QtPrompts::ChooseExportFile(const QString& title, const QStringList& filters,
+                                    QString* chosenFilter) {
+    // The dialog asks before it lets an existing file be replaced.
+    return QFileDialog::getSaveFileName(parent_, title, QString(), filters.join(";;"),
+                                        chosenFilter);
 }
 
 bool QtPrompts::ChoosePrinter(QPrinter& printer) {
