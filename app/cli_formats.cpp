@@ -9,48 +9,29 @@
 #include "location_table.h"
 #include "number_text.h"
 #include "place_lookup.h"
+#include "report_text.h"
 
 namespace vevi {
 namespace {
 
-// The formulas window's pattern for the comparison's pressure (".07" below 1 inch); the
-// location dialog shows a place's pressure with "#0.00".
-constexpr const char* kComparisonPressure = "##.00";
+// The location dialog shows a place's pressure with "#0.00".
 constexpr const char* kPlacePressure = "#0.00";
-const QString kPressureUnit = QStringLiteral("in. Hg");
 
 QString Text(const std::string& utf8) {
     return QString::fromStdString(utf8);
 }
 
-QString Capitalized(const char* text) {
-    QString s = QString::fromUtf8(text);
-    if (!s.isEmpty()) s[0] = s[0].toUpper();
-    return s;
+std::vector<std::string> Utf8Cells(const QStringList& row) {
+    std::vector<std::string> cells;
+    for (const QString& cell : row) cells.push_back(cell.toStdString());
+    return cells;
 }
 
-// Columns padded to their widest cell, numbers to the right; trailing blanks dropped.
-QString Table(const QStringList& headings, const QList<bool>& right,
+QString Table(const QStringList& headings, const std::vector<bool>& right,
               const QList<QStringList>& rows) {
-    QList<qsizetype> width(right.size(), 0);
-    auto measure = [&width](const QStringList& row) {
-        for (qsizetype c = 0; c < row.size(); ++c) width[c] = std::max(width[c], row[c].size());
-    };
-    if (!headings.isEmpty()) measure(headings);
-    for (const QStringList& row : rows) measure(row);
-    QString out;
-    auto write = [&](const QStringList& row) {
-        QString line;
-        for (qsizetype c = 0; c < row.size(); ++c) {
-            if (c > 0) line += QStringLiteral("  ");
-            line += right[c] ? row[c].rightJustified(width[c]) : row[c].leftJustified(width[c]);
-        }
-        while (line.endsWith(u' ')) line.chop(1);
-        out += line + u'\n';
-    };
-    if (!headings.isEmpty()) write(headings);
-    for (const QStringList& row : rows) write(row);
-    return out;
+    std::vector<std::vector<std::string>> cells;
+    for (const QStringList& row : rows) cells.push_back(Utf8Cells(row));
+    return Text(AlignedTable(Utf8Cells(headings), right, cells));
 }
 
 QJsonObject InputsJson(const ComparisonInputs& inputs) {
@@ -71,45 +52,6 @@ QJsonObject ArrangementJson(const ComparisonReport& report, Arrangement a) {
                                   {"unit", QString::fromUtf8(UnitText(info.unit))}});
     }
     return object;
-}
-
-QString ComparisonText(const ComparisonReport& report, const std::optional<PlaceName>& place) {
-    const QString placeLine =
-        place ? "Place: " + place->region + u'/' + place->place + u'\n' : QString();
-    QList<QStringList> inputs;
-    for (const InputLabel& input : InputLabels())
-        inputs << QStringList{QString::fromUtf8(input.label),
-                              Text(report.inputs.FieldText(input.field)),
-                              QString::fromUtf8(input.unit)};
-    inputs << QStringList{"Barometric pressure",
-                          Text(FormatNumber(report.result.BaroPress, kComparisonPressure)),
-                          kPressureUnit};
-    QList<QStringList> values;
-    for (std::size_t q = 0; q < kQuantityCount; ++q) {
-        const QuantityInfo& info = Describe(Quantity(q));
-        QStringList row{Capitalized(info.description), QString::fromUtf8(UnitText(info.unit))};
-        for (Arrangement a : kArrangements) row << Text(report.Value(a, info.quantity).text);
-        values << row;
-    }
-    QStringList headings{"Quantity", "Unit"};
-    for (Arrangement a : kArrangements) headings << QString::fromLatin1(ArrangementName(a));
-    return placeLine + Table({}, {false, true, false}, inputs) + u'\n' +
-           Table(headings, {false, false, true, true}, values);
-}
-
-QString ComparisonCsv(const ComparisonReport& report) {
-    QString out = QStringLiteral("quantity,unit");
-    for (Arrangement a : kArrangements) out += u',' + QString::fromLatin1(ArrangementKey(a));
-    out += u'\n';
-    for (std::size_t q = 0; q < kQuantityCount; ++q) {
-        const QuantityInfo& info = Describe(Quantity(q));
-        out +=
-            QString::fromLatin1(info.key) + u',' + CsvField(QString::fromUtf8(UnitText(info.unit)));
-        for (Arrangement a : kArrangements)
-            out += u',' + CsvField(Text(report.Value(a, info.quantity).text));
-        out += u'\n';
-    }
-    return out;
 }
 
 QJsonObject ComparisonJson(const ComparisonReport& report) {
@@ -134,21 +76,17 @@ std::optional<Format> FormatNamed(const QString& name) {
 }
 
 QString CsvField(const QString& field) {
-    const bool quote = field.contains(u',') || field.contains(u'"') || field.contains(u'\n') ||
-                       field.contains(u'\r');
-    if (!quote) return field;
-    QString quoted = field;
-    quoted.replace(u'"', QStringLiteral("\"\""));
-    return u'"' + quoted + u'"';
+    return Text(CsvField(field.toStdString()));
 }
 
 QString ComparisonOutput(const ComparisonReport& report, Format format,
                          const std::optional<PlaceName>& place) {
     switch (format) {
         case Format::Text:
-            return ComparisonText(report, place);
+            return (place ? "Place: " + place->region + u'/' + place->place + u'\n' : QString()) +
+                   Text(ReportText(report));
         case Format::Csv:
-            return ComparisonCsv(report);
+            return Text(ReportCsv(report));
         case Format::Json: {
             QJsonObject object = ComparisonJson(report);
             if (place)
@@ -176,7 +114,7 @@ QString PlacesOutput(std::optional<int> region, Format format) {
     switch (format) {
         case Format::Text:
             return Table({"Region", "Place", "Elevation (ft)", "Outdoor (\u00B0F)",
-                          "Pressure (" + kPressureUnit + ")"},
+                          "Pressure (" + QString::fromLatin1(kPressureUnit) + ")"},
                          {false, false, true, true, true}, rows);
         case Format::Csv: {
             QString out = QStringLiteral("region,place,elevation,outdoor,barometric_pressure\n");

@@ -7,23 +7,10 @@
 namespace vevi {
 namespace {
 
-// clang-format off
-constexpr std::array<InputLabel, kFieldCount> kLabels = {{
-    {Field::IndoorTemp,          "Indoor temperature",                   "\u00B0F"},
-    {Field::OutdoorTemp,         "Outdoor temperature",                  "\u00B0F"},
-    {Field::Elevation,           "Elevation",                            "ft"},
-    {Field::DrawThruDisTemp,     "Draw Thru max. discharge temperature", "\u00B0F"},
-    {Field::DrawThruTempRise,    "Draw Thru max. temperature rise",      "\u00B0F"},
-    {Field::DrawThruFanCapacity, "Draw Thru blower capacity",            "cfm"},
-    {Field::BloThruDisTemp,      "Blow Thru max. discharge temperature", "\u00B0F"},
-    {Field::BloThruTempRise,     "Blow Thru max. temperature rise",      "\u00B0F"},
-    {Field::BloThruFanCapacity,  "Blow Thru blower capacity",            "cfm"},
-}};
-// clang-format on
-
+// The options are offered, and a report lists the inputs, in the job file's order.
 constexpr bool LabelsInJobOrder() {
-    for (std::size_t i = 0; i < kLabels.size(); ++i)
-        if (kLabels[i].field != kJobFields[i]) return false;
+    for (std::size_t i = 0; i < kJobFields.size(); ++i)
+        if (kInputLabels[i].field != kJobFields[i]) return false;
     return true;
 }
 static_assert(LabelsInJobOrder());
@@ -45,16 +32,12 @@ std::string Cut(Field field, const QString& text) {
 
 }  // namespace
 
-const std::array<InputLabel, kFieldCount>& InputLabels() {
-    return kLabels;
-}
-
 QString OptionName(Field field) {
     return QString::fromLatin1(JobInputKey(field)).replace(u'_', u'-');
 }
 
 void AddInputOptions(QCommandLineParser& parser, Site site) {
-    for (const InputLabel& input : kLabels) {
+    for (const InputLabel& input : kInputLabels) {
         if (site == Site::FromEachPlace && IsSite(input.field)) continue;
         const FieldRule& rule = RuleOf(input.field);
         parser.addOption(QCommandLineOption(
@@ -112,7 +95,7 @@ Gathered GatherInputs(const QCommandLineParser& parser, Site site, Check check) 
         g.place = PlaceName{RegionName(found->state), CityName(found->state, found->city)};
     }
 
-    for (const InputLabel& input : kLabels) {
+    for (const InputLabel& input : kInputLabels) {
         if (site == Site::FromEachPlace && IsSite(input.field)) continue;
         const QString option = OptionName(input.field);
         if (!parser.isSet(option)) continue;

@@ -10,16 +10,10 @@
 
 #include "comparison.h"
 #include "job_file.h"
+#include "report_text.h"
 
 namespace vevi {
 
-struct InputLabel {
-    Field field;
-    const char* label;  // "Draw Thru max. temperature rise"
-    const char* unit;   // "°F"
-};
-// The nine inputs in the job file's order, as a report names them.
-const std::array<InputLabel, kFieldCount>& InputLabels();
 QString OptionName(Field field);  // "draw-thru-capacity"
 
 // Whether the command takes the site (elevation, outdoor temperature, place) as options or

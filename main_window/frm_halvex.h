@@ -35,6 +35,7 @@ namespace vevi {
 
 class InputBox;
 class Prompts;
+struct ExportFormat;
 class SettingsStore;
 class frmAbout;
 class frmCities;
@@ -68,6 +69,8 @@ public:
     void mnuColor_Click();
     void mnuBW_Click();
     void mnuPrintFormulas_Click();
+    void mnuExportResults_Click();
+    void mnuCopyResults_Click();
     void mnuExit_Click();
     void mnuViewDetails_Click();
     void mnuViewPresentation_Click();
@@ -165,6 +168,10 @@ private:
     void PrintGraphics();
     void SetResultColours(bool own);
 
+    // Copying and export of the comparison shown (frm_halvex_export.cpp).
+    void CreateResultsCommands(QMenu* file);
+    QString WriteExport(const QString& path, const ExportFormat& format);
+
     // Invalid: the window-text colour.
     static void SetTextColour(QLabel* label, const QColor& colour);
     InputBox* Box(Field field) const { return boxes_[static_cast<std::size_t>(field)]; }
@@ -176,6 +183,7 @@ private:
     SettingsStore* settings_;
 
     SharedValues shared_;
+    std::optional<ComparisonReport> shownReport_;  // what the labels show, for copy and export
     int resultsShown_ = 0;
     int wheelPhase_ = 0;
     int stopGuard_ = 0;  // writes of the result layout into the limit boxes
@@ -208,6 +216,8 @@ private:
     QPushButton* cmdShowFormulas_ = nullptr;
     QMenu* mnuPrintGraphics_ = nullptr;
     QAction* mnuPrintFormulas_ = nullptr;
+    QAction* mnuExportResults_ = nullptr;
+    QAction* mnuCopyResults_ = nullptr;
     QAction* mnuViewDetails_ = nullptr;
     QAction* mnuViewPresentation_ = nullptr;
     QAction* mnuSaveSettings_ = nullptr;

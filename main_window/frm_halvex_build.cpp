@@ -288,6 +288,7 @@ void frmHalvex::CreateFileMenu(QMenuBar* bar) {
     mnuPrintFormulas_ = OnClick(Item(file, "mnuPrintFormulas", "Print &Formulas"),
                                 &frmHalvex::mnuPrintFormulas_Click);
     mnuPrintFormulas_->setEnabled(false);
+    CreateResultsCommands(file);
     OnClick(Item(file, "mnuExit", "E&xit"), &frmHalvex::mnuExit_Click);
 }
 

@@ -91,6 +91,7 @@ void frmHalvex::StartComparison() {
 
 // Each arrangement's main-window labels, then its formulas, Draw Thru first.
 void frmHalvex::WriteResults(const ComparisonReport& report) {
+    shownReport_ = report;
     for (Arrangement a : kArrangements) {
         for (std::size_t q = 0; q < kQuantityCount; ++q)
             Value(a, Quantity(q))

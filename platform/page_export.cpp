@@ -23,22 +23,6 @@ QString CouldNotWrite(const QString& path, const QString& reason) {
     return QStringLiteral("Could not write %1: %2").arg(QDir::toNativeSeparators(path), reason);
 }
 
-// The file is made in memory and written in one checked piece: the generators do not all
-// notice a short write (a full disk), and a partial file must never replace a whole one.
-QString Save(const QString& path, const QByteArray& bytes) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return CouldNotWrite(path, file.errorString());
-    if (file.write(bytes) != bytes.size()) {
-        const QString reason = file.error() != QFileDevice::NoError
-                                   ? file.errorString()
-                                   : QStringLiteral("the disk may be full");
-        file.cancelWriting();
-        return CouldNotWrite(path, reason);
-    }
-    if (!file.commit()) return CouldNotWrite(path, file.errorString());
-    return QString();
-}
-
 QString NotDrawn(const QString& path) {
     return CouldNotWrite(path, QStringLiteral("the image could not be drawn"));
 }
@@ -54,6 +38,25 @@ QPageLayout DefaultPageLayout() {
 
 }  // namespace
 
+// The file is made in memory and written in one checked piece: the generators do not all
+// notice a short write (a full disk), and a partial file must never replace a whole one.
+QString WriteFileBytes(const QString& path, const QByteArray& bytes) {
+    QSaveFile file(path);
+    // Unbuffered, so a short write shows in what write() returns: QSaveFile does not notice a
+    // failure of the flush made when it commits, and would rename a cut file into place.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return CouldNotWrite(path, file.errorString());
+    if (file.write(bytes) != bytes.size()) {
+        const QString reason = file.error() != QFileDevice::NoError
+                                   ? file.errorString()
+                                   : QStringLiteral("the disk may be full");
+        file.cancelWriting();
+        return CouldNotWrite(path, reason);
+    }
+    if (!file.commit()) return CouldNotWrite(path, file.errorString());
+    return QString();
+}
+
 QString WriteWidgetPdf(QWidget& widget, const QString& path, const QString& title) {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
@@ -65,7 +68,7 @@ QString WriteWidgetPdf(QWidget& widget, const QString& path, const QString& titl
         writer.setPageLayout(DefaultPageLayout());
         painted = PaintPage(writer, writer.resolution(), widget);
     }
-    return painted ? Save(path, buffer.data()) : NotDrawn(path);
+    return painted ? WriteFileBytes(path, buffer.data()) : NotDrawn(path);
 }
 
 QString WriteWidgetSvg(QWidget& widget, const QString& path, const QString& title) {
@@ -83,7 +86,7 @@ QString WriteWidgetSvg(QWidget& widget, const QString& path, const QString& titl
     if (!painter.begin(&generator)) return NotDrawn(path);
     PlayFitted(painter, QRectF(QPointF(0, 0), widget.size()), picture, widget.size());
     if (!painter.end()) return NotDrawn(path);
-    return Save(path, buffer.data());
+    return WriteFileBytes(path, buffer.data());
 }
 
 QString WriteWidgetPng(QWidget& widget, const QString& path, double scale) {
@@ -109,7 +112,7 @@ QString WriteWidgetPng(QWidget& widget, const QString& path, double scale) {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     if (!image.save(&buffer, "PNG")) return NotDrawn(path);
-    return Save(path, buffer.data());
+    return WriteFileBytes(path, buffer.data());
 }
 
 }  // namespace vevi

@@ -3,6 +3,7 @@
 // Each returns an empty text on success, else a message for the user.
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 class QWidget;
@@ -17,5 +18,8 @@ QString WriteWidgetSvg(QWidget& widget, const QString& path, const QString& titl
 
 // A PNG of the widget's size times `scale` (2 gives sharp slides).
 QString WriteWidgetPng(QWidget& widget, const QString& path, double scale);
+
+// Any other file made in memory (a table, a report), written the same safe way.
+QString WriteFileBytes(const QString& path, const QByteArray& bytes);
 
 }  // namespace vevi

@@ -21,6 +21,13 @@ QString QtPrompts::AskText(const QString& prompt, const QString& title) {
     return ok ? text : QString();
 }
 
+QString QtPrompts::ChooseExportFile(const QString& title, const QStringList& filters,
+                                    QString* chosenFilter) {
+    // The dialog asks before it lets an existing file be replaced.
+    return QFileDialog::getSaveFileName(parent_, title, QString(), filters.join(";;"),
+                                        chosenFilter);
+}
+
 bool QtPrompts::ChoosePrinter(QPrinter& printer) {
     QPrintDialog dialog(&printer, parent_);
     return dialog.exec() == QDialog::Accepted;

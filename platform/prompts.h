@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class QPrinter;
 class QWidget;
@@ -15,6 +16,10 @@ public:
     virtual void Warn(const QString& text, const QString& title) = 0;
     // An input box with an empty entry line; Cancel gives the empty text.
     virtual QString AskText(const QString& prompt, const QString& title) = 0;
+    // A save-file dialog offering `filters` ("PDF document (*.pdf)"), starting on
+    // *chosenFilter and leaving the one picked there; the empty text when cancelled.
+    virtual QString ChooseExportFile(const QString& title, const QStringList& filters,
+                                     QString* chosenFilter) = 0;
     // The printer dialog; false when cancelled.
     virtual bool ChoosePrinter(QPrinter& printer) = 0;
     // File dialogs showing the files that `filter` ("Name (*.ext)") names; the empty text
@@ -31,6 +36,8 @@ public:
     explicit QtPrompts(QWidget* parent = nullptr) : parent_(parent) {}
     void Warn(const QString& text, const QString& title) override;
     QString AskText(const QString& prompt, const QString& title) override;
+    QString ChooseExportFile(const QString& title, const QStringList& filters,
+                             QString* chosenFilter) override;
     bool ChoosePrinter(QPrinter& printer) override;
     QString ChooseOpenFile(const QString& title, const QString& filter) override;
     QString ChooseSaveFile(const QString& title, const QString& filter,

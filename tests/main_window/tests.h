@@ -107,6 +107,18 @@ private slots:
     void writesPages();
 };
 
+class TestExport : public QObject {
+    Q_OBJECT
+    TempSettings settings_;
+private slots:
+    void init() { settings_.Clear(); }
+    void copy_data();
+    void copy();
+    void offeredWithResults();
+    void exportFormats_data();
+    void exportFormats();
+};
+
 class TestLocation : public QObject {
     Q_OBJECT
     TempSettings settings_;

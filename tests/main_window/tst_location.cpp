@@ -110,11 +110,15 @@ void TestLocation::printMenusStayDisabledAfterDialog() {
     // Enabling the window again must not enable the print items of a stopped comparison.
     QVERIFY(!f.A("mnuPrintGraphics")->isEnabled());
     QVERIFY(!f.A("mnuPrintFormulas")->isEnabled());
+    QVERIFY(!f.A("mnuExportResults")->isEnabled());
+    QVERIFY(!f.A("mnuCopyResults")->isEnabled());
     f.Go();
     Open(f);
     f.w->Cities()->findChild<QPushButton*>("cmdCancel")->click();
     QVERIFY(f.A("mnuPrintGraphics")->isEnabled());
     QVERIFY(f.A("mnuPrintFormulas")->isEnabled());
+    QVERIFY(f.A("mnuExportResults")->isEnabled());
+    QVERIFY(f.A("mnuCopyResults")->isEnabled());
 }
 
 void TestLocation::selectCityAfterRefusedLeave() {

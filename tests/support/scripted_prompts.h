@@ -21,6 +21,12 @@ public:
     std::function<void()> onWarn;            // runs while a warning is "up"
     QStringList files;  // for ChooseOpenFile and ChooseSaveFile; cancelled once they run out
 
+    // For ChooseExportFile: the path typed (empty: the user cancels) and the filter picked.
+    QString exportPath;
+    QString exportFilter;
+    // The filters offered the last time.
+    QStringList exportFilters;
+
     void Warn(const QString& text, const QString& title) override {
         shown.append({"warn", text, title});
         if (onWarn) onWarn();
@@ -28,6 +34,13 @@ public:
     QString AskText(const QString& prompt, const QString& title) override {
         shown.append({"ask", prompt, title});
         return answers.isEmpty() ? QString() : answers.takeFirst();
+    }
+    QString ChooseExportFile(const QString& title, const QStringList& filters,
+                             QString* chosenFilter) override {
+        shown.append({"export", QString(), title});
+        exportFilters = filters;
+        if (!exportPath.isEmpty()) *chosenFilter = exportFilter;
+        return exportPath;
     }
     bool ChoosePrinter(QPrinter& p) override {
         shown.append({"printer", p.docName(), QString()});

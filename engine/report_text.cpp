@@ -1,0 +1,179 @@
+#include "report_text.h"
+
+#include <algorithm>
+
+#include "number_text.h"
+
+namespace vevi {
+namespace {
+
+// The formulas window's pattern for the comparison's pressure (".07" below 1 inch).
+constexpr const char* kComparisonPressure = "##.00";
+
+const std::vector<bool> kInputAlignment = {false, true, false};
+const std::vector<bool> kQuantityAlignment = {false, false, true, true};
+
+using Row = std::vector<std::string>;
+
+std::string Capitalized(const char* text) {
+    std::string s = text;
+    if (!s.empty() && s[0] >= 'a' && s[0] <= 'z') s[0] = static_cast<char>(s[0] - 'a' + 'A');
+    return s;
+}
+
+// The width of a UTF-8 text as a UTF-16 string counts it: one per character, two for a
+// character beyond the basic plane. The command line padded QStrings before, and its tables
+// must keep their exact layout.
+std::size_t Width(std::string_view utf8) {
+    std::size_t width = 0;
+    for (const char c : utf8) {
+        const auto byte = static_cast<unsigned char>(c);
+        if ((byte & 0xC0) != 0x80) ++width;
+        if (byte >= 0xF0) ++width;
+    }
+    return width;
+}
+
+std::vector<Row> InputRows(const ComparisonReport& report) {
+    std::vector<Row> rows;
+    for (const InputLabel& input : kInputLabels)
+        rows.push_back({input.label, report.inputs.FieldText(input.field), input.unit});
+    return rows;
+}
+
+Row QuantityHeadings() {
+    Row headings{"Quantity", "Unit"};
+    for (Arrangement a : kArrangements) headings.emplace_back(ArrangementName(a));
+    return headings;
+}
+
+std::vector<Row> QuantityRows(const ComparisonReport& report) {
+    std::vector<Row> rows;
+    for (std::size_t q = 0; q < kQuantityCount; ++q) {
+        const QuantityInfo& info = Describe(Quantity(q));
+        Row row{Capitalized(info.description), UnitText(info.unit)};
+        for (Arrangement a : kArrangements) row.push_back(report.Value(a, info.quantity).text);
+        rows.push_back(std::move(row));
+    }
+    return rows;
+}
+
+// A tab or line break inside a cell would split the table.
+std::string TabCell(std::string cell) {
+    std::replace_if(
+        cell.begin(), cell.end(), [](char c) { return c == '\t' || c == '\n' || c == '\r'; }, ' ');
+    return cell;
+}
+
+std::string TabLine(const Row& row) {
+    std::string line;
+    for (std::size_t c = 0; c < row.size(); ++c) line += (c > 0 ? "\t" : "") + TabCell(row[c]);
+    return line + '\n';
+}
+
+std::string Escaped(std::string_view text) {
+    std::string out;
+    for (const char c : text) {
+        switch (c) {
+            case '&':
+                out += "&amp;";
+                break;
+            case '<':
+                out += "&lt;";
+                break;
+            case '>':
+                out += "&gt;";
+                break;
+            case '"':
+                out += "&quot;";
+                break;
+            default:
+                out += c;
+        }
+    }
+    return out;
+}
+
+// Figures aligned to the right, as the text report aligns them.
+std::string HtmlRow(const Row& row, const char* cell, const std::vector<bool>& right) {
+    std::string html = "<tr>";
+    for (std::size_t c = 0; c < row.size(); ++c)
+        html += std::string("<") + cell + (right[c] ? " align=\"right\"" : "") + ">" +
+                Escaped(row[c]) + "</" + cell + ">";
+    return html + "</tr>\n";
+}
+
+}  // namespace
+
+std::string CsvField(std::string_view field) {
+    if (field.find_first_of(",\"\n\r") == std::string_view::npos) return std::string(field);
+    std::string quoted = "\"";
+    for (const char c : field) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
+    return quoted + '"';
+}
+
+std::string AlignedTable(const std::vector<std::string>& headings, const std::vector<bool>& right,
+                         const std::vector<std::vector<std::string>>& rows) {
+    std::vector<std::size_t> width(right.size(), 0);
+    auto measure = [&width](const Row& row) {
+        for (std::size_t c = 0; c < row.size() && c < width.size(); ++c)
+            width[c] = std::max(width[c], Width(row[c]));
+    };
+    if (!headings.empty()) measure(headings);
+    for (const Row& row : rows) measure(row);
+    std::string out;
+    auto write = [&](const Row& row) {
+        std::string line;
+        for (std::size_t c = 0; c < row.size(); ++c) {
+            if (c > 0) line += "  ";
+            const std::size_t w = Width(row[c]);
+            const std::string pad(width[c] > w ? width[c] - w : 0, ' ');
+            line += right[c] ? pad + row[c] : row[c] + pad;
+        }
+        while (!line.empty() && line.back() == ' ') line.pop_back();
+        out += line + '\n';
+    };
+    if (!headings.empty()) write(headings);
+    for (const Row& row : rows) write(row);
+    return out;
+}
+
+std::string ReportText(const ComparisonReport& report) {
+    std::vector<Row> inputs = InputRows(report);
+    inputs.push_back({"Barometric pressure",
+                      FormatNumber(report.result.BaroPress, kComparisonPressure), kPressureUnit});
+    return AlignedTable({}, kInputAlignment, inputs) + '\n' +
+           AlignedTable(QuantityHeadings(), kQuantityAlignment, QuantityRows(report));
+}
+
+std::string ReportCsv(const ComparisonReport& report) {
+    std::string out = "quantity,unit";
+    for (Arrangement a : kArrangements) out += std::string(",") + ArrangementKey(a);
+    out += '\n';
+    for (std::size_t q = 0; q < kQuantityCount; ++q) {
+        const QuantityInfo& info = Describe(Quantity(q));
+        out += std::string(info.key) + ',' + CsvField(UnitText(info.unit));
+        for (Arrangement a : kArrangements)
+            out += ',' + CsvField(report.Value(a, info.quantity).text);
+        out += '\n';
+    }
+    return out;
+}
+
+std::string ReportTabSeparated(const ComparisonReport& report) {
+    std::string out;
+    for (const Row& row : InputRows(report)) out += TabLine(row);
+    out += '\n' + TabLine(QuantityHeadings());
+    for (const Row& row : QuantityRows(report)) out += TabLine(row);
+    return out;
+}
+
+std::string ReportHtml(const ComparisonReport& report) {
+    std::string html = "<html><head><meta charset=\"utf-8\"></head><body>\n<table>\n";
+    for (const Row& row : InputRows(report)) html += HtmlRow(row, "td", kInputAlignment);
+    html += "</table>\n<br>\n<table>\n" + HtmlRow(QuantityHeadings(), "th", kQuantityAlignment);
+    for (const Row& row : QuantityRows(report)) html += HtmlRow(row, "td", kQuantityAlignment);
+    return html + "</table>\n</body></html>\n";
+}
+
+}  // namespace vevi

@@ -1,0 +1,58 @@
+// A comparison written out for people and other programs: an aligned text report, CSV, and
+// the tab-separated and HTML tables that copying puts on the clipboard. Every figure is the
+// text the window shows. Shared by the window and the command line, so both write the same.
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "fields.h"
+#include "results.h"
+
+namespace vevi {
+
+struct InputLabel {
+    Field field;
+    const char* label;  // "Draw Thru max. temperature rise"
+    const char* unit;   // "°F"
+};
+// The nine inputs in the job file's order, as a report names them.
+// clang-format off
+inline constexpr std::array<InputLabel, kFieldCount> kInputLabels = {{
+    {Field::IndoorTemp,          "Indoor temperature",                   "\u00B0F"},
+    {Field::OutdoorTemp,         "Outdoor temperature",                  "\u00B0F"},
+    {Field::Elevation,           "Elevation",                            "ft"},
+    {Field::DrawThruDisTemp,     "Draw Thru max. discharge temperature", "\u00B0F"},
+    {Field::DrawThruTempRise,    "Draw Thru max. temperature rise",      "\u00B0F"},
+    {Field::DrawThruFanCapacity, "Draw Thru blower capacity",            "cfm"},
+    {Field::BloThruDisTemp,      "Blow Thru max. discharge temperature", "\u00B0F"},
+    {Field::BloThruTempRise,     "Blow Thru max. temperature rise",      "\u00B0F"},
+    {Field::BloThruFanCapacity,  "Blow Thru blower capacity",            "cfm"},
+}};
+// clang-format on
+
+inline constexpr char kPressureUnit[] = "in. Hg";
+
+// One CSV field, quoted where it holds a comma, a quote or a line break (RFC 4180).
+std::string CsvField(std::string_view field);
+
+// Columns padded to their widest cell (measured in UTF-16 code units, one for most
+// characters), cells flagged in `right` to the right, two blanks between columns, trailing blanks
+// dropped, one line each. No heading line when `headings` is empty.
+std::string AlignedTable(const std::vector<std::string>& headings, const std::vector<bool>& right,
+                         const std::vector<std::vector<std::string>>& rows);
+
+// The inputs with the barometric pressure, a blank line, then every quantity of both
+// arrangements, aligned.
+std::string ReportText(const ComparisonReport& report);
+// `quantity,unit,draw_thru,blow_thru` and one row per quantity.
+std::string ReportCsv(const ComparisonReport& report);
+// One line per input (name, text, unit), a blank line, the heading
+// "Quantity\tUnit\tDraw Thru\tBlow Thru" and one line per quantity.
+std::string ReportTabSeparated(const ComparisonReport& report);
+// The same content as HTML tables, for word processors and spreadsheets.
+std::string ReportHtml(const ComparisonReport& report);
+
+}  // namespace vevi
