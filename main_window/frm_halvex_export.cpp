@@ -87,7 +87,7 @@ void frmHalvex::CreateResultsCommands(QMenu* file) {
     mnuExportResults_ = OnClick(file->addAction(QString::fromUtf8("&Export Results\u2026")),
                                 &frmHalvex::mnuExportResults_Click);
     mnuExportResults_->setObjectName("mnuExportResults");
-    mnuCopyResults_ = OnClick(file->addAction("C&opy Results"), &frmHalvex::mnuCopyResults_Click);
+    mnuCopyResults_ = OnClick(file->addAction("&Copy Results"), &frmHalvex::mnuCopyResults_Click);
     mnuCopyResults_->setObjectName("mnuCopyResults");
     mnuCopyResults_->setShortcuts(QKeySequence::Copy);
     file->addSeparator();

@@ -219,7 +219,7 @@ void TestLayout::menuTree_data() {
     row("mnuBW", "mnuPrintGraphics", "&B&&W", true, -1);
     row("mnuPrintFormulas", "mnuFile", "Print &Formulas", false, -1);
     row("mnuExportResults", "mnuFile", "&Export Results\u2026", false, -1);
-    row("mnuCopyResults", "mnuFile", "C&opy Results", false, -1);
+    row("mnuCopyResults", "mnuFile", "&Copy Results", false, -1);
     row("mnuExit", "mnuFile", "E&xit", true, -1);
     row("mnuView", "", "&View", true, -1);
     row("mnuViewDetails", "mnuView", "&Details", true, 1);
