@@ -117,7 +117,9 @@ void frmHalvex::CentreOnScreen() {
 }
 
 bool frmHalvex::event(QEvent* event) {
-    if (centreOnceFramed_ && (event->type() == QEvent::Move || event->type() == QEvent::Show)) {
+    const QEvent::Type type = event->type();
+    if (centreOnceFramed_ && (type == QEvent::Move || type == QEvent::Show ||
+                              type == QEvent::WindowActivate || type == QEvent::Paint)) {
         const QWindow* w = windowHandle();
         if (w && !w->frameMargins().isNull()) {
             centreOnceFramed_ = false;
