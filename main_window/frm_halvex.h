@@ -20,6 +20,7 @@
 #include "shared_values.h"
 
 class QAction;
+class QKeyEvent;
 class QLabel;
 class QMenu;
 class QMenuBar;
@@ -35,6 +36,7 @@ class SettingsStore;
 class frmAbout;
 class frmCities;
 class frmFormulas;
+class frmGuide;
 
 class frmHalvex : public QMainWindow {
     Q_OBJECT
@@ -56,6 +58,7 @@ public:
     frmFormulas* Formulas(bool create = true);
     frmCities* Cities() const { return cities_.get(); }
     frmAbout* About() const { return about_.get(); }
+    frmGuide* Guide() const { return guide_.get(); }
 
     void cmdGo_Click();
     void cmdSelectCity_Click();
@@ -72,6 +75,8 @@ public:
     void mnuMatchNetCapacity_Click() { Match(MatchKind::Net); }
     void mnuMatchAirflow_Click() { Match(MatchKind::Airflow); }
     void mnuAbout_Click();
+    void mnuUserGuide_Click();
+    void mnuAboutQt_Click();
 
 signals:
     // Exit has saved the settings and hidden every window: the program ends now.
@@ -133,6 +138,16 @@ private:
     QList<QWidget*> SecondaryWindows() const;
     void EndProgram();
 
+    // Keyboard, colours and screen readers (frm_halvex_keys.cpp).
+    void UseOwnColours();
+    void SetUpKeyboard();
+    bool ControlKey(QWidget* control, const QKeyEvent& key);
+    QPushButton* ButtonOf(layout::Button button) const;
+    void MoveTo(layout::Target target);
+    void MoveBack(QWidget* from);
+    void GiveShortcut(QAction* action, void (frmHalvex::*handler)());
+    void NameValues();
+
     // Printing (frm_halvex_print.cpp).
     void PrintGraphics();
     void SetResultColours(bool own);
@@ -186,6 +201,7 @@ private:
     std::unique_ptr<frmFormulas> formulas_;
     std::unique_ptr<frmAbout> about_;
     std::unique_ptr<frmCities> cities_;
+    std::unique_ptr<frmGuide> guide_;
 };
 
 }  // namespace vevi
