@@ -3,5 +3,6 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    return RunTests<TestLayout, TestResults, TestInputs, TestPrinting, TestLocation>(argc, argv);
+    return RunTests<TestLayout, TestResults, TestInputs, TestPrinting, TestLocation, TestKeys>(
+        argc, argv);
 }
