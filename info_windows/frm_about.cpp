@@ -12,6 +12,7 @@
 
 #include "accessibility.h"
 #include "fonts.h"
+#include "palettes.h"
 #include "twips.h"
 #include "version.h"
 
@@ -68,9 +69,12 @@ frmAbout::frmAbout(QWidget* parent)
     setFixedSize(Px(7920), Px(4650));
     const QIcon icon(":/pictures/vevi.svg");
     setWindowIcon(icon);
+    setPalette(LightPalette());
+    ShowFocusMarks(this);
 
     auto* picture = new QLabel(this);
     picture->setObjectName("Pic_ApplicationIcon");
+    picture->setAccessibleName("Program icon");
     picture->setGeometry(TwipsRect(240, 255, 480, 480));
     picture->setPixmap(icon.pixmap(kIconPixels, kIconPixels));
 

@@ -1,13 +1,16 @@
 #include "frm_formulas.h"
 
+#include <QAccessibleWidget>
 #include <QCloseEvent>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <algorithm>
 
 #include "accessibility.h"
 #include "fonts.h"
+#include "palettes.h"
 #include "twips.h"
 
 namespace vevi {
@@ -52,6 +55,13 @@ void FitToText(QLabel* label) {
     label->resize(width, fm.height());
 }
 
+// A frameless plain widget reaches the accessibility bridge as a filler; this one is a window
+// that a screen reader announces by its title.
+QAccessibleInterface* AccessibleWindow(const QString&, QObject* object) {
+    auto* window = qobject_cast<frmFormulas*>(object);
+    return window ? new QAccessibleWidget(window, QAccessible::Window) : nullptr;
+}
+
 // Sized to the glyphs' ink as well as their advance: an italic letter can reach left of its
 // origin, which the label would otherwise cut off, so a margin makes room for it.
 void FitToInk(QLabel* label) {
@@ -70,6 +80,11 @@ frmFormulas::frmFormulas(QWidget* mainWindow)
     setObjectName("frmFormulas");
     setWindowTitle("Formulas");
     setFixedSize(Px(kClientWidth), Px(kClientHeight));
+    // Laid over the main window's diagram, it is drawn on the same white.
+    setPalette(PaperPalette());
+    ShowFocusMarks(this);
+    [[maybe_unused]] static const bool announced =
+        (QAccessible::installFactory(AccessibleWindow), true);
 
     cmdShowGraphics_ = new QPushButton("Show graphics", this);
     cmdShowGraphics_->setObjectName("cmdShowGraphics");
@@ -321,6 +336,16 @@ void frmFormulas::Form_Activate() {
     }
     if (!mainWindow_) return;
     move(mainWindow_->frameGeometry().topLeft() + QPoint(Px(kOffsetLeft), Px(kOffsetTop)));
+}
+
+void frmFormulas::keyPressEvent(QKeyEvent* event) {
+    // Enter presses the focused button, as in a dialog; the button alone ignores it.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && cmdShowGraphics_->hasFocus()) {
+        if (!event->isAutoRepeat()) cmdShowGraphics_->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void frmFormulas::ShowGraphicsButton(bool visible) {

@@ -48,6 +48,7 @@ signals:
 protected:
     bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     // One item of a formula line: a single text, or a fraction of two texts over each other.

@@ -19,6 +19,7 @@
 #include "formulas.h"
 #include "location_table.h"
 #include "number_text.h"
+#include "palettes.h"
 #include "settings_store.h"
 #include "twips.h"
 
@@ -136,6 +137,8 @@ frmCities::frmCities(SettingsStore& settings)
     setModal(false);
     setFixedSize(Px(5085), Px(3465));
     setFont(MakeFont(FontFace::MsSansSerif, 8.25, true));
+    setPalette(LightPalette());
+    ShowFocusMarks(this);
     CreateControls();
     ConnectHandlers();
     DescribeNamedControls(this);

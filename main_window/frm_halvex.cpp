@@ -16,6 +16,7 @@
 #include "frm_about.h"
 #include "frm_cities.h"
 #include "frm_formulas.h"
+#include "frm_guide.h"
 #include "input_box.h"
 #include "number_text.h"
 #include "prompts.h"
@@ -45,12 +46,15 @@ frmHalvex::frmHalvex(Prompts* prompts, SettingsStore* settings)
     client->setObjectName("client");
     client->setFixedSize(Px(layout::kClientWidth), Px(layout::kClientHeight));
     setCentralWidget(client);
+    UseOwnColours();
 
     CreateDiagram();
     CreateLabels();
     CreateBoxes();
     CreateButtons();
     CreateMenus();
+    SetUpKeyboard();
+    NameValues();
     // A fixed border: the client area never changes size.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
@@ -242,7 +246,7 @@ void frmHalvex::ReturnFromSecondaryWindow() {
 QList<QWidget*> frmHalvex::SecondaryWindows() const {
     QList<QWidget*> windows;
     for (QWidget* w : {static_cast<QWidget*>(formulas_.get()), static_cast<QWidget*>(about_.get()),
-                       static_cast<QWidget*>(cities_.get())})
+                       static_cast<QWidget*>(cities_.get()), static_cast<QWidget*>(guide_.get())})
         if (w) windows << w;
     return windows;
 }

@@ -24,6 +24,7 @@
 class QAction;
 class QDragEnterEvent;
 class QDropEvent;
+class QKeyEvent;
 class QLabel;
 class QMenu;
 class QMenuBar;
@@ -40,6 +41,7 @@ class SettingsStore;
 class frmAbout;
 class frmCities;
 class frmFormulas;
+class frmGuide;
 
 class frmHalvex : public QMainWindow {
     Q_OBJECT
@@ -61,6 +63,7 @@ public:
     frmFormulas* Formulas(bool create = true);
     frmCities* Cities() const { return cities_.get(); }
     frmAbout* About() const { return about_.get(); }
+    frmGuide* Guide() const { return guide_.get(); }
 
     void cmdGo_Click();
     void cmdSelectCity_Click();
@@ -79,6 +82,8 @@ public:
     void mnuMatchNetCapacity_Click() { Match(MatchKind::Net); }
     void mnuMatchAirflow_Click() { Match(MatchKind::Airflow); }
     void mnuAbout_Click();
+    void mnuUserGuide_Click();
+    void mnuAboutQt_Click();
 
     // Job files (frm_halvex_jobs.cpp). False, after a warning, when the file could not be
     // opened or saved; nothing then changes.
@@ -164,6 +169,16 @@ private:
     void SetRecentJobs(const QStringList& paths);
     void LocationDialog_PlacePicked(const QString& elevation, const QString& outdoorTemp);
 
+    // Keyboard, colours and screen readers (frm_halvex_keys.cpp).
+    void UseOwnColours();
+    void SetUpKeyboard();
+    bool ControlKey(QWidget* control, const QKeyEvent& key);
+    QPushButton* ButtonOf(layout::Button button) const;
+    void MoveTo(layout::Target target);
+    void MoveBack(QWidget* from);
+    void GiveShortcut(QAction* action, void (frmHalvex::*handler)());
+    void NameValues();
+
     // Printing (frm_halvex_print.cpp).
     void PrintGraphics();
     void SetResultColours(bool own);
@@ -231,6 +246,7 @@ private:
     std::unique_ptr<frmFormulas> formulas_;
     std::unique_ptr<frmAbout> about_;
     std::unique_ptr<frmCities> cities_;
+    std::unique_ptr<frmGuide> guide_;
 };
 
 }  // namespace vevi

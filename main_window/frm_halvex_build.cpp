@@ -1,6 +1,5 @@
 // Building the main window from its tables: the diagram, labels, boxes, buttons and menus.
 #include <QAction>
-#include <QApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -95,7 +94,7 @@ QFont FontFor(layout::Style style) {
 void frmHalvex::SetTextColour(QLabel* label, const QColor& colour) {
     QPalette p = label->palette();
     p.setColor(QPalette::WindowText,
-               colour.isValid() ? colour : QApplication::palette().color(QPalette::WindowText));
+               colour.isValid() ? colour : label->window()->palette().color(QPalette::WindowText));
     label->setPalette(p);
 }
 
@@ -237,7 +236,6 @@ void frmHalvex::CreateButtons() {
             case layout::Button::ShowFormulas:
                 cmdShowFormulas_ = button;
                 connect(button, &QPushButton::clicked, this, &frmHalvex::cmdShowFormulas_Click);
-                button->installEventFilter(this);
                 break;
         }
     }
@@ -262,6 +260,7 @@ QMenu* Submenu(QWidget* parent, const char* name, const QString& text) {
 
 QAction* frmHalvex::OnClick(QAction* action, void (frmHalvex::*handler)()) {
     connect(action, &QAction::triggered, this, handler);
+    GiveShortcut(action, handler);
     return action;
 }
 
@@ -326,6 +325,9 @@ void frmHalvex::CreateHelpMenu(QMenuBar* bar) {
     QMenu* help = Submenu(bar, "mnuHelp", "&Help");
     bar->addMenu(help);
     OnClick(Item(help, "mnuAbout", "&About"), &frmHalvex::mnuAbout_Click);
+    help->addSeparator();
+    OnClick(Item(help, "mnuUserGuide", "User &Guide"), &frmHalvex::mnuUserGuide_Click);
+    OnClick(Item(help, "mnuAboutQt", "About &Qt"), &frmHalvex::mnuAboutQt_Click);
 }
 
 }  // namespace vevi

@@ -1,7 +1,6 @@
 // The nine input boxes on the main window: focus, keys, the range check on leaving a box,
 // the stop of a displayed comparison on any change, and the matching commands.
 #include <QApplication>
-#include <QKeyEvent>
 #include <QPushButton>
 #include <array>
 
@@ -107,15 +106,6 @@ bool frmHalvex::RunPendingCheck() {
 bool frmHalvex::focusNextPrevChild(bool) {
     // No control is a stop of the toolkit's Tab order; the boxes move the focus themselves.
     return true;
-}
-
-bool frmHalvex::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == cmdShowFormulas_ && event->type() == QEvent::KeyPress &&
-        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Tab) {
-        cmdGo_->setFocus(Qt::TabFocusReason);
-        return true;
-    }
-    return QMainWindow::eventFilter(watched, event);
 }
 
 void frmHalvex::Match(MatchKind kind) {

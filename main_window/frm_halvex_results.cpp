@@ -100,6 +100,7 @@ void frmHalvex::WriteResults(const ComparisonReport& report) {
             if (t.arrangement == a)
                 Formulas()->SetFigure(t.arrangement, t.slot, QString::fromStdString(t.text));
     }
+    NameValues();
 }
 
 void frmHalvex::StopComparison() {
@@ -194,6 +195,7 @@ void frmHalvex::ClearResults() {
         if (shownByView && !specs[i].value) labels_[i]->hide();
     }
     ShowNetRules(false);
+    NameValues();
     --stopGuard_;
 }
 

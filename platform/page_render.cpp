@@ -7,12 +7,20 @@
 
 namespace vevi {
 
-QPicture RecordWidget(QWidget& widget) {
+QPicture RecordWidget(QWidget& widget, Background background) {
     // Rendered straight onto a printer, a widget goes through one large pixmap; rendered
     // into a picture, it keeps its paint commands, which any painter plays back as vectors.
     QPicture picture;
-    widget.render(&picture, QPoint(), QRegion(),
-                  QWidget::DrawWindowBackground | QWidget::DrawChildren);
+    if (background == Background::Window) {
+        widget.render(&picture, QPoint(), QRegion(),
+                      QWidget::DrawWindowBackground | QWidget::DrawChildren);
+        return picture;
+    }
+    // A widget that fills its own background paints it whatever the flags say.
+    const bool fills = widget.autoFillBackground();
+    widget.setAutoFillBackground(false);
+    widget.render(&picture, QPoint(), QRegion(), QWidget::DrawChildren);
+    widget.setAutoFillBackground(fills);
     return picture;
 }
 
@@ -32,9 +40,9 @@ void PlayFitted(QPainter& painter, const QRectF& area, const QPicture& picture, 
     painter.restore();
 }
 
-bool PaintPage(QPagedPaintDevice& device, int resolution, QWidget& widget) {
+bool PaintPage(QPagedPaintDevice& device, int resolution, QWidget& widget, Background background) {
     // Recorded first, so the window's image is taken before the device starts a page.
-    const QPicture picture = RecordWidget(widget);
+    const QPicture picture = RecordWidget(widget, background);
     QPainter painter;
     if (!painter.begin(&device)) return false;
     // The painter's origin is the top-left corner of the printable area.

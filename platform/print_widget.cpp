@@ -7,7 +7,7 @@
 namespace vevi {
 
 bool PrintWidget(QPrinter& printer, QWidget& widget) {
-    return PaintPage(printer, printer.resolution(), widget);
+    return PaintPage(printer, printer.resolution(), widget, Background::Paper);
 }
 
 }  // namespace vevi

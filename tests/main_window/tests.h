@@ -119,6 +119,27 @@ private slots:
     void exportFormats();
 };
 
+class TestKeys : public QObject {
+    Q_OBJECT
+    TempSettings settings_;
+private slots:
+    void init() { settings_.Clear(); }
+    void keyboardOnly();
+    void shiftTab_data();
+    void shiftTab();
+    void shiftTabLeavesBox();
+    void buttonKeys_data();
+    void buttonKeys();
+    void printKey_data();
+    void printKey();
+    void focusMark();
+    void screenReaderNames_data();
+    void screenReaderNames();
+    void darkTheme_data();
+    void darkTheme();
+    void darkThemePrint();
+};
+
 class TestLocation : public QObject {
     Q_OBJECT
     TempSettings settings_;

@@ -399,9 +399,10 @@ void TestInputs::tabOnButtons() {
     QCOMPARE(f.Focus(), f.Btn("cmdShowFormulas"));
     QTest::keyClick(f.Btn("cmdShowFormulas"), Qt::Key_Tab);
     QCOMPARE(f.Focus(), f.Btn("cmdGo"));
-    // Elsewhere Tab is no stop of the toolkit's own order.
+    // Elsewhere Tab is no stop of the toolkit's own order: a button without a documented
+    // target leads into the first box.
     QTest::keyClick(f.Btn("cmdGo"), Qt::Key_Tab);
-    QCOMPARE(f.Focus(), f.Btn("cmdGo"));
+    QCOMPARE(f.Focus(), f.B("txtIndoorTemp"));
 }
 
 void TestInputs::changeStopsDisplay_data() {

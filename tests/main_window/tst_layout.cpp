@@ -233,6 +233,8 @@ void TestLayout::menuTree_data() {
     row("mnuSaveSettings", "mnuSpecial", "Save Settings on Exit", true, 1);
     row("mnuHelp", "", "&Help", true, -1);
     row("mnuAbout", "mnuHelp", "&About", true, -1);
+    row("mnuUserGuide", "mnuHelp", "User &Guide", true, -1);
+    row("mnuAboutQt", "mnuHelp", "About &Qt", true, -1);
 }
 
 void TestLayout::menuTree() {
