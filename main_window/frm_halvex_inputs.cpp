@@ -34,7 +34,7 @@ const char* PromptFor(MatchKind kind) {
 }  // namespace
 
 void frmHalvex::InputBox_GotFocus(InputBox* box) {
-    box->setSelection(0, std::min<int>(box->Spec().selectOnFocus, box->text().size()));
+    box->setSelection(0, std::min<int>(box->Row().selectOnFocus, box->text().size()));
 }
 
 void frmHalvex::InputBox_KeyMove(InputBox* box, layout::Target target) {

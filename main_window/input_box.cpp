@@ -48,16 +48,16 @@ private:
 
 }  // namespace
 
-InputBox::InputBox(const layout::BoxSpec& spec, QWidget* parent) : QLineEdit(parent), spec_(spec) {
-    setObjectName(spec.name);
+InputBox::InputBox(const layout::BoxSpec& row, QWidget* parent) : QLineEdit(parent), row_(row) {
+    setObjectName(row.name);
     setValidator(new LongestTextValidator(LongestText(), this));
     // The window moves the focus itself; no box is a stop of the toolkit's Tab order.
     setFocusPolicy(Qt::ClickFocus);
-    if (spec.tight) setTextMargins(-kInnerMargin, 0, -kInnerMargin, 0);
+    if (row.tight) setTextMargins(-kInnerMargin, 0, -kInnerMargin, 0);
 }
 
 int InputBox::LongestText() const {
-    return RuleOf(spec_.field).longestText;
+    return RuleOf(row_.field).longestText;
 }
 
 void InputBox::PutText(const QString& text) {
@@ -77,7 +77,7 @@ bool InputBox::event(QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() == Qt::Key_Tab && key->modifiers() == Qt::NoModifier) {
-            emit moveRequested(spec_.next);
+            emit moveRequested(row_.next);
             return true;
         }
     }
@@ -88,13 +88,13 @@ void InputBox::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
         case Qt::Key_Return:
         case Qt::Key_Enter:
-            emit moveRequested(spec_.next);
+            emit moveRequested(row_.next);
             return;
         case Qt::Key_Down:
-            emit moveRequested(spec_.down);
+            emit moveRequested(row_.down);
             return;
         case Qt::Key_Up:
-            emit moveRequested(spec_.up);
+            emit moveRequested(row_.up);
             return;
         default:
             QLineEdit::keyPressEvent(event);

@@ -12,10 +12,10 @@ namespace vevi {
 class InputBox : public QLineEdit {
     Q_OBJECT
 public:
-    InputBox(const layout::BoxSpec& spec, QWidget* parent);
+    InputBox(const layout::BoxSpec& row, QWidget* parent);
 
-    const layout::BoxSpec& Spec() const { return spec_; }
-    Field GetField() const { return spec_.field; }
+    const layout::BoxSpec& Row() const { return row_; }
+    Field GetField() const { return row_.field; }
     int LongestText() const;
     // A text put in by the program: cut to the longest text, as typing is.
     void PutText(const QString& text);
@@ -33,7 +33,7 @@ protected:
     void focusInEvent(QFocusEvent* event) override;
 
 private:
-    const layout::BoxSpec& spec_;
+    const layout::BoxSpec& row_;
 };
 
 }  // namespace vevi
