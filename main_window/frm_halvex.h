@@ -122,6 +122,8 @@ private:
     void CreateSpecialMenu(QMenuBar* bar);
     void CreateHelpMenu(QMenuBar* bar);
     QAction* OnClick(QAction* action, void (frmHalvex::*handler)());
+    // A menu item named for tests and tools.
+    static QAction* Item(QMenu* menu, const char* name, const QString& text);
     void WatchFocus();
 
     // The comparison (frm_halvex_results.cpp).

@@ -241,13 +241,13 @@ void frmHalvex::CreateButtons() {
     }
 }
 
-namespace {
-
-QAction* Item(QMenu* menu, const char* name, const QString& text) {
+QAction* frmHalvex::Item(QMenu* menu, const char* name, const QString& text) {
     QAction* a = menu->addAction(text);
     a->setObjectName(name);
     return a;
 }
+
+namespace {
 
 QMenu* Submenu(QWidget* parent, const char* name, const QString& text) {
     auto* menu = new QMenu(text, parent);

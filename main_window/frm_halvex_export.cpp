@@ -84,11 +84,11 @@ private:
 }  // namespace
 
 void frmHalvex::CreateResultsCommands(QMenu* file) {
-    mnuExportResults_ = OnClick(file->addAction(QString::fromUtf8("&Export Results\u2026")),
-                                &frmHalvex::mnuExportResults_Click);
-    mnuExportResults_->setObjectName("mnuExportResults");
-    mnuCopyResults_ = OnClick(file->addAction("&Copy Results"), &frmHalvex::mnuCopyResults_Click);
-    mnuCopyResults_->setObjectName("mnuCopyResults");
+    mnuExportResults_ =
+        OnClick(Item(file, "mnuExportResults", QStringLiteral("&Export Results\u2026")),
+                &frmHalvex::mnuExportResults_Click);
+    mnuCopyResults_ =
+        OnClick(Item(file, "mnuCopyResults", "&Copy Results"), &frmHalvex::mnuCopyResults_Click);
     mnuCopyResults_->setShortcuts(QKeySequence::Copy);
     file->addSeparator();
     for (QAction* item : {mnuExportResults_, mnuCopyResults_}) {

@@ -100,14 +100,12 @@ private:
 
 // Above the documented items of the File menu, set off by a separator.
 void frmHalvex::CreateJobItems(QMenu* file) {
-    QAction* open = file->addAction(QStringLiteral("&Open Job\u2026"));
-    open->setObjectName("mnuOpenJob");
-    open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-    connect(open, &QAction::triggered, this, &frmHalvex::mnuOpenJob_Click);
-    QAction* save = file->addAction(QStringLiteral("&Save Job As\u2026"));
-    save->setObjectName("mnuSaveJob");
-    save->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    connect(save, &QAction::triggered, this, &frmHalvex::mnuSaveJob_Click);
+    OnClick(Item(file, "mnuOpenJob", QStringLiteral("&Open Job\u2026")),
+            &frmHalvex::mnuOpenJob_Click)
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    OnClick(Item(file, "mnuSaveJob", QStringLiteral("&Save Job As\u2026")),
+            &frmHalvex::mnuSaveJob_Click)
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     mnuRecentJobs_ = new QMenu(QStringLiteral("Recent &Jobs"), file);
     mnuRecentJobs_->setObjectName("mnuRecentJobs");
     mnuRecentJobs_->menuAction()->setObjectName("mnuRecentJobs");
