@@ -169,17 +169,25 @@ void TestPrinting::printsToPdf() {
 
 void TestPrinting::cancelRestores_data() {
     QTest::addColumn<QString>("item");
-    QTest::newRow("colour") << "mnuColor";
-    QTest::newRow("black and white") << "mnuBW";
-    QTest::newRow("formulas") << "mnuPrintFormulas";
+    QTest::addColumn<bool>("fails");  // the printer is chosen but cannot print
+    QTest::newRow("colour") << "mnuColor" << false;
+    QTest::newRow("black and white") << "mnuBW" << false;
+    QTest::newRow("formulas") << "mnuPrintFormulas" << false;
+    QTest::newRow("black and white, printing fails") << "mnuBW" << true;
+    QTest::newRow("formulas, printing fails") << "mnuPrintFormulas" << true;
 }
 
 void TestPrinting::cancelRestores() {
     QFETCH(QString, item);
+    QFETCH(bool, fails);
     Fixture f(settings_);
     f.Go();
-    f.A(qPrintable(item))->trigger();  // the scripted printer dialog cancels
-    QCOMPARE(f.prompts.shown.last().kind, QString("printer"));
+    if (fails) f.prompts.printer = ToPdf("/nonexistent folder/page.pdf");
+    f.A(qPrintable(item))->trigger();  // the scripted printer dialog cancels, or prints
+    const QStringList warned = fails ? QStringList{"Printing failed"} : QStringList();
+    QCOMPARE(f.prompts.Warnings(), warned);
+    if (fails) QCOMPARE(f.prompts.shown.last().title, f.w->windowTitle());
+    QCOMPARE(f.prompts.shown.first().kind, QString("printer"));
     QVERIFY(f.Btn("cmdGo")->isVisible());
     QVERIFY(f.Btn("cmdSelectCity")->isVisible());
     QVERIFY(f.Btn("cmdShowFormulas")->isVisible());
