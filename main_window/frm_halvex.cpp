@@ -167,6 +167,13 @@ void frmHalvex::EndProgram() {
 
 // ---- Other windows ----
 
+// Shown, on top and active: the secondary windows are never modal, so the user can go back.
+void frmHalvex::BringUp(QWidget* window) {
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
 frmFormulas* frmHalvex::Formulas(bool create) {
     if (!formulas_ && create) {
         formulas_ = std::make_unique<frmFormulas>(this);
@@ -185,9 +192,7 @@ void frmHalvex::cmdSelectCity_Click() {
 void frmHalvex::cmdShowFormulas_Click() {
     if (!RunPendingCheck()) return;
     frmFormulas* f = Formulas();
-    f->show();
-    f->raise();
-    f->activateWindow();
+    BringUp(f);
 }
 
 void frmHalvex::mnuAbout_Click() {
@@ -195,9 +200,7 @@ void frmHalvex::mnuAbout_Click() {
         about_ = std::make_unique<frmAbout>();
         connect(about_.get(), &frmAbout::hidden, this, &frmHalvex::ReturnFromSecondaryWindow);
     }
-    about_->show();
-    about_->raise();
-    about_->activateWindow();
+    BringUp(about_.get());
 }
 
 void frmHalvex::OpenLocationDialog() {

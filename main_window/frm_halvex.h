@@ -153,6 +153,7 @@ private:
     void CentreOnScreen();
 
     // Other windows (frm_halvex.cpp).
+    static void BringUp(QWidget* window);
     void OpenLocationDialog();
     void LocationDialog_Accepted(const QString& elevation, const QString& outdoorTemp);
     void LocationDialog_Closed();

@@ -203,9 +203,7 @@ void frmHalvex::mnuUserGuide_Click() {
         guide_ = std::make_unique<frmGuide>();
         connect(guide_.get(), &frmGuide::hidden, this, &frmHalvex::ReturnFromSecondaryWindow);
     }
-    guide_->show();
-    guide_->raise();
-    guide_->activateWindow();
+    BringUp(guide_.get());
 }
 
 void frmHalvex::mnuAboutQt_Click() {
