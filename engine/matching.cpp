@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "field_rules.h"
 #include "formulas.h"
 #include "number_text.h"
 
@@ -79,6 +80,34 @@ std::string BloThruCapacityText(double cfm) {
 }
 std::string DrawThruCapacityText(double cfm) {
     return FormatNumber(cfm, "#####0");
+}
+
+const char* MatchPrompt(MatchKind kind) {
+    switch (kind) {
+        case MatchKind::Input:
+            return "Enter the desired input capacity for each heater (MBH):";
+        case MatchKind::Output:
+            return "Enter the desired output capacity for each heater (MBH):";
+        case MatchKind::Net:
+            return "Enter the desired net capacity for each heater (MBH):";
+        case MatchKind::Airflow:
+            return "Enter the desired blower airflow for each heater (cfm):";
+    }
+    return "";
+}
+
+MatchedTexts MatchedCapacityTexts(const MatchedCapacities& matched) {
+    MatchedTexts t{
+        BloThruCapacityText(matched.BloThruCfm), DrawThruCapacityText(matched.DrawThruCfm), {}};
+    const auto check = [&t](Field field, const std::string& text, const char* name) {
+        if (static_cast<int>(text.size()) <= RuleOf(field).longestText) return;
+        if (!t.tooLong.empty()) t.tooLong += '\n';
+        t.tooLong += std::string("The matched ") + name + " fan capacity, " + text +
+                     " cfm, does not fit its box";
+    };
+    check(Field::BloThruFanCapacity, t.bloThru, "Blow Thru");
+    check(Field::DrawThruFanCapacity, t.drawThru, "Draw Thru");
+    return t;
 }
 
 }  // namespace vevi

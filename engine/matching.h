@@ -33,4 +33,15 @@ std::optional<MatchedCapacities> MatchCapacities(MatchKind kind, double desired,
 std::string BloThruCapacityText(double cfm);
 std::string DrawThruCapacityText(double cfm);
 
+// What the command asks for ("Enter the desired input capacity for each heater (MBH):").
+const char* MatchPrompt(MatchKind kind);
+
+// The two capacity texts, or why they cannot be written: a capacity longer than its box
+// would be cut to a tenth of itself, so it is refused instead (one line per capacity).
+struct MatchedTexts {
+    std::string bloThru, drawThru;
+    std::string tooLong;  // empty: both fit
+};
+MatchedTexts MatchedCapacityTexts(const MatchedCapacities& matched);
+
 }  // namespace vevi

@@ -3,23 +3,31 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QLabel>
 #include <QLayout>
+#include <QMenu>
 #include <QPushButton>
-#include <QScreen>
 #include <QTimer>
-#include <QWindow>
-#include <cmath>
-#include <utility>
 
 #include "accessibility.h"
-#include "frm_about.h"
-#include "frm_cities.h"
+#include "comparison_session.h"
+#include "frame_centring.h"
 #include "frm_formulas.h"
-#include "frm_guide.h"
+#include "heater_diagram.h"
 #include "input_box.h"
+#include "job_files.h"
+#include "keyboard_navigation.h"
+#include "main_menu.h"
+#include "messages.h"
+#include "named_controls.h"
 #include "number_text.h"
+#include "page_printing.h"
+#include "page_readier.h"
+#include "palettes.h"
 #include "prompts.h"
+#include "range_check.h"
+#include "result_labels.h"
+#include "results_export.h"
+#include "secondary_windows.h"
 #include "settings_store.h"
 #include "twips.h"
 
@@ -28,7 +36,11 @@ namespace {
 
 constexpr auto kCaption = "Vevi Razo ro. Vozo Veri Vevirazedo";
 constexpr auto kIcon = ":/pictures/vevi.svg";
-constexpr int kTimerIntervalMs = 250;
+constexpr auto kShutDown = "Shut 'em down";
+constexpr auto kFireUp = "Fire 'em up";  // after a stop: no exclamation mark
+constexpr auto kEnterData = "Enter Data";
+// Enter or Tab from the outdoor temperature selects this much of the elevation.
+constexpr int kElevationSelectedFromOutdoor = 4;
 
 }  // namespace
 
@@ -37,63 +49,121 @@ frmHalvex::frmHalvex(Prompts* prompts, SettingsStore* settings)
       ownPrompts_(prompts ? nullptr : std::make_unique<QtPrompts>(this)),
       ownSettings_(settings ? nullptr : std::make_unique<SettingsStore>()),
       prompts_(prompts ? prompts : ownPrompts_.get()),
-      settings_(settings ? settings : ownSettings_.get()) {
+      settings_(settings ? settings : ownSettings_.get()),
+      session_(new ComparisonSession(this)) {
     setObjectName("frmHalvex");
     setWindowTitle(kCaption);
     setWindowIcon(QIcon(kIcon));
-
+    centring_ = new FrameCentring(this);
     auto* client = new QWidget(this);
     client->setObjectName("client");
     client->setFixedSize(Px(layout::kClientWidth), Px(layout::kClientHeight));
     setCentralWidget(client);
-    UseOwnColours();
+    // Before anything is drawn: the diagram takes its ink from here.
+    setPalette(LightPalette());
+    client->setPalette(PaperPalette());
+    client->setAutoFillBackground(true);
 
-    CreateDiagram();
-    CreateLabels();
+    diagram_ = new HeaterDiagram(client);
+    labels_ = new ResultLabels(client);
     CreateBoxes();
     CreateButtons();
+    windows_ =
+        std::make_unique<SecondaryWindows>(this, cmdShowFormulas_, cmdSelectCity_, *settings_);
+    page_ = std::make_unique<PageReadier>(
+        client, diagram_->WheelTimer(),
+        std::vector<QWidget*>{cmdGo_, cmdSelectCity_, cmdShowFormulas_});
+    printing_ = std::make_unique<PagePrinting>(*prompts_, *page_, this);
+    jobs_ = new JobFiles(*prompts_, *settings_, *session_, boxes_, this);
     CreateMenus();
-    SetUpKeyboard();
-    NameValues();
+    keys_ = new KeyboardNavigation(this, boxes_, {cmdSelectCity_, cmdGo_, cmdShowFormulas_});
     // A fixed border: the client area never changes size.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
-
-    timer1_ = new QTimer(this);
-    timer1_->setObjectName("Timer1");
-    timer1_->setInterval(kTimerIntervalMs);
-    connect(timer1_, &QTimer::timeout, this, &frmHalvex::Timer1_Timer);
-
-    WatchFocus();
+    connect(diagram_->WheelTimer(), &QTimer::timeout, this, &frmHalvex::Timer1_Timer);
+    connect(jobs_, &JobFiles::placeOpened, windows_.get(), &SecondaryWindows::SelectPlace);
+    connect(windows_.get(), &SecondaryWindows::placeAccepted, this,
+            &frmHalvex::LocationDialog_Accepted);
+    connect(windows_.get(), &SecondaryWindows::locationDialogClosed, this,
+            &frmHalvex::LocationDialog_Closed);
+    rangeCheck_ = std::make_unique<RangeCheck>(*prompts_, *session_, this);
     DescribeNamedControls(this);
 }
 
+// The collaborators that watch the focus go with the members, before the window's widgets.
 frmHalvex::~frmHalvex() {
-    // Closing hands the focus on while the window is half destroyed: nothing may reach it.
-    disconnect(focusWatch_);
-    disconnect(focusLeaveWatch_);
     for (InputBox* box : boxes_) disconnect(box, nullptr, this, nullptr);
 }
 
-void frmHalvex::WatchFocus() {
-    // Coming back from another window of the program puts the focus on "Select a City".
-    focusWatch_ = connect(qApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow* now) {
-        QWindow* before = previousFocusWindow_;
-        previousFocusWindow_ = now;
-        if (!now || now != windowHandle()) return;
-        // One return from a secondary window moves the focus once, whichever notices it first.
-        const bool handled = std::exchange(returnFocusDone_, false);
-        if (!before || handled) return;
-        for (QWidget* w : SecondaryWindows())
-            if (w->windowHandle() == before) cmdSelectCity_->setFocus();
-    });
-    focusLeaveWatch_ = connect(qApp, &QApplication::focusChanged, this,
-                               [this](QWidget*, QWidget* now) { FocusMoved(now); });
+void frmHalvex::CreateBoxes() {
+    for (const layout::BoxSpec& s : layout::Boxes()) {
+        auto* box = new InputBox(s, centralWidget());
+        connect(box, &InputBox::focusArrived, this, [this, box] { InputBox_GotFocus(box); });
+        connect(box, &InputBox::moveRequested, this,
+                [this, box](layout::Target to) { InputBox_KeyMove(box, to); });
+        connect(box, &QLineEdit::textChanged, this, &frmHalvex::InputBox_Change);
+        boxes_[static_cast<std::size_t>(s.field)] = box;
+    }
 }
 
-// ---- Start-up and exit ----
+void frmHalvex::CreateButtons() {
+    for (const layout::ButtonSpec& s : layout::Buttons()) {
+        QPushButton*& slot = s.button == layout::Button::SelectCity ? cmdSelectCity_
+                             : s.button == layout::Button::Go       ? cmdGo_
+                                                                    : cmdShowFormulas_;
+        slot = MakeButton(s, centralWidget());
+    }
+    connect(cmdSelectCity_, &QPushButton::clicked, this, &frmHalvex::cmdSelectCity_Click);
+    connect(cmdGo_, &QPushButton::clicked, this, &frmHalvex::cmdGo_Click);
+    connect(cmdShowFormulas_, &QPushButton::clicked, this, &frmHalvex::cmdShowFormulas_Click);
+}
+
+void frmHalvex::CreateMenus() {
+    auto* results = new ResultsExport(*prompts_, *session_, *page_,
+                                      std::vector<QWidget*>(boxes_.begin(), boxes_.end()), this);
+    const MainMenu m = BuildMainMenu(menuBar(), *jobs_, *results);
+    using Handler = void (frmHalvex::*)();
+    const std::pair<QAction*, Handler> handlers[] = {
+        {m.color, &frmHalvex::mnuColor_Click},
+        {m.bw, &frmHalvex::mnuBW_Click},
+        {m.printFormulas, &frmHalvex::mnuPrintFormulas_Click},
+        {m.exit, &frmHalvex::mnuExit_Click},
+        {m.viewDetails, &frmHalvex::mnuViewDetails_Click},
+        {m.viewPresentation, &frmHalvex::mnuViewPresentation_Click},
+        {m.matchInput, &frmHalvex::mnuMatchInputCapacity_Click},
+        {m.matchOutput, &frmHalvex::mnuMatchOutputCapacity_Click},
+        {m.matchNet, &frmHalvex::mnuMatchNetCapacity_Click},
+        {m.matchAirflow, &frmHalvex::mnuMatchAirflow_Click},
+        {m.about, &frmHalvex::mnuAbout_Click},
+        {m.userGuide, &frmHalvex::mnuUserGuide_Click},
+        {m.aboutQt, &frmHalvex::mnuAboutQt_Click},
+    };
+    for (const auto& [item, handler] : handlers) connect(item, &QAction::triggered, this, handler);
+    mnuViewDetails_ = m.viewDetails;
+    mnuViewPresentation_ = m.viewPresentation;
+    mnuSaveSettings_ = m.saveSettings;
+    FollowShown(m.printGraphics, m.printFormulas);
+}
+
+// Everything that says whether a comparison is on display follows the session, in the
+// documented order: the results, the wheels, the button's caption, "Show formulae", the
+// print items (copy and export follow it on their own).
+void frmHalvex::FollowShown(QMenu* printGraphics, QAction* printFormulas) {
+    ComparisonSession* s = session_;
+    connect(s, &ComparisonSession::shownChanged, this, &frmHalvex::Session_ShownChanged);
+    connect(s, &ComparisonSession::shownChanged, diagram_, &HeaterDiagram::FollowShown);
+    connect(s, &ComparisonSession::shownChanged, cmdGo_,
+            [this](bool shown) { cmdGo_->setText(shown ? kShutDown : kFireUp); });
+    connect(s, &ComparisonSession::shownChanged, cmdShowFormulas_, &QWidget::setVisible);
+    // Disabled on the menu itself: a menu only follows its action while the window is enabled,
+    // and enabling the window again after the location dialog would enable it too.
+    printGraphics->setEnabled(false);
+    printFormulas->setEnabled(false);
+    connect(s, &ComparisonSession::shownChanged, printGraphics, &QMenu::setEnabled);
+    connect(s, &ComparisonSession::shownChanged, printFormulas, &QAction::setEnabled);
+}
 
 void frmHalvex::Form_Load() {
-    CentreOnScreen();
+    centring_->Centre();
     mnuSaveSettings_->setChecked(settings_->SaveOnExit());
     mnuViewDetails_->setChecked(settings_->DetailsView());
     mnuViewPresentation_->setChecked(settings_->PresentationView());
@@ -103,34 +173,11 @@ void frmHalvex::Form_Load() {
     show();
     activateWindow();
     cmdSelectCity_->setFocus();
-    // A window manager reports its frame only once the window is up: centre again then.
-    centreOnceFramed_ = true;
+    centring_->CentreOnceFramed();
 }
 
-// The outer frame, title bar included, centred on the screen.
-void frmHalvex::CentreOnScreen() {
-    QScreen* screen = QGuiApplication::primaryScreen();
-    if (!screen) return;
-    const QRect s = screen->geometry();
-    QSize frame = sizeHint();
-    if (const QWindow* w = windowHandle()) frame = frame.grownBy(w->frameMargins());
-    // Each difference rounded to whole twips first, the halving truncated toward zero.
-    const double left = std::trunc(std::round(ToTwips(s.width() - frame.width())) / 2);
-    const double top = std::trunc(std::round(ToTwips(s.height() - frame.height())) / 2);
-    move(s.left() + Px(left), s.top() + Px(top));
-}
-
-bool frmHalvex::event(QEvent* event) {
-    const QEvent::Type type = event->type();
-    if (centreOnceFramed_ && (type == QEvent::Move || type == QEvent::Show ||
-                              type == QEvent::WindowActivate || type == QEvent::Paint)) {
-        const QWindow* w = windowHandle();
-        if (w && !w->frameMargins().isNull()) {
-            centreOnceFramed_ = false;
-            CentreOnScreen();
-        }
-    }
-    return QMainWindow::event(event);
+bool frmHalvex::OpenJob(const QString& path) {
+    return jobs_->Open(path);
 }
 
 void frmHalvex::SaveSettings() {
@@ -159,99 +206,195 @@ void frmHalvex::closeEvent(QCloseEvent* event) {
 
 void frmHalvex::EndProgram() {
     exiting_ = true;
-    timer1_->stop();
-    for (QWidget* w : SecondaryWindows()) w->hide();
+    diagram_->WheelTimer()->stop();
+    windows_->HideAll();
     hide();
     emit programEnded();
 }
 
-// ---- Other windows ----
-
-// Shown, on top and active: the secondary windows are never modal, so the user can go back.
-void frmHalvex::BringUp(QWidget* window) {
-    window->show();
-    window->raise();
-    window->activateWindow();
+void frmHalvex::cmdGo_Click() {
+    // A click that took the focus from a box whose value is then refused does nothing.
+    if (!rangeCheck_->RunPending()) return;
+    if (session_->Shown())
+        session_->Stop();
+    else
+        StartComparison();
 }
 
-frmFormulas* frmHalvex::Formulas(bool create) {
-    if (!formulas_ && create) {
-        formulas_ = std::make_unique<frmFormulas>(this);
-        // "Show graphics" lands exactly over "Show formulae".
-        formulas_->SetAnchor(cmdShowFormulas_);
-        connect(formulas_.get(), &frmFormulas::graphicsShown, this,
-                &frmHalvex::ReturnFromSecondaryWindow);
+void frmHalvex::StartComparison() {
+    if (!rangeCheck_->Accepts(*Box(Field::Elevation))) return;
+    if (!session_->Start(TextsOf(boxes_))) {
+        prompts_->Warn(kNoResultMessage, kInvalidValueTitle);
+        return;
     }
-    return formulas_.get();
+    cmdShowFormulas_->setFocus();
+}
+
+// The session's report on display, or its end: the first of the "shown" mirrors.
+void frmHalvex::Session_ShownChanged(bool shown) {
+    if (!shown) {
+        ClearResults();
+        return;
+    }
+    const ComparisonReport& report = *session_->Report();
+    WriteResults();
+    diagram_->SizeDrawThruFlame(report);
+    diagram_->SizeBloThruFlame(report);
+    LayoutResults();
+}
+
+// Each arrangement's main-window labels, then its formulas, Draw Thru first.
+void frmHalvex::WriteResults() {
+    const ComparisonReport& report = *session_->Report();
+    labels_->Write(report);
+    frmFormulas* formulas = windows_->Formulas();
+    for (const FormulaText& t : report.formulas)
+        formulas->SetFigure(t.arrangement, t.slot, QString::fromStdString(t.text));
+}
+
+void frmHalvex::WriteLimit(Field field, double value) {
+    // The actual value is shown whole: cut to the box's length it would be a wrong figure.
+    Box(field)->PutWholeText(QString::fromStdString(PlainNumberText(value)));
+}
+
+void frmHalvex::LayoutResults() {
+    const ComparisonResult& r = session_->Report()->result;
+    ++stopGuard_;
+    labels_->ShowGroup(layout::Group::Common, true);
+    labels_->ShowActualRowCaptions(true);
+    WriteLimit(Field::BloThruDisTemp, r.BloThru.DischargeTemp);
+    WriteLimit(Field::BloThruTempRise, r.BloThru.Rise);
+    WriteLimit(Field::DrawThruDisTemp, r.DrawThru.DischargeTemp);
+    WriteLimit(Field::DrawThruTempRise, r.DrawThru.Rise);
+    const bool details = mnuViewDetails_->isChecked();
+    labels_->ShowGroup(layout::Group::Detail, details);
+    if (details) {
+        labels_->ShowGroup(layout::Group::Net, true);
+        diagram_->ShowNetRules(true);
+    }
+    --stopGuard_;
+}
+
+void frmHalvex::ClearResults() {
+    ++stopGuard_;
+    labels_->Clear();
+    diagram_->HideFlames();
+    labels_->ShowActualRowCaptions(false);
+    const SharedValues& saved = session_->Shared();
+    Box(Field::BloThruDisTemp)->PutText(QString::fromStdString(saved.SavedBloThruDisTemp));
+    Box(Field::BloThruTempRise)->PutText(QString::fromStdString(saved.SavedBloThruTempRise));
+    Box(Field::DrawThruDisTemp)->PutText(QString::fromStdString(saved.SavedDrawThruDisTemp));
+    Box(Field::DrawThruTempRise)->PutText(QString::fromStdString(saved.SavedDrawThruTempRise));
+    diagram_->ShowNetRules(false);
+    --stopGuard_;
+}
+
+void frmHalvex::Timer1_Timer() {
+    diagram_->TurnWheels();
+}
+
+void frmHalvex::mnuViewDetails_Click() {
+    mnuViewDetails_->setChecked(true);
+    mnuViewPresentation_->setChecked(false);
+    if (session_->Shown()) LayoutResults();
+}
+
+void frmHalvex::mnuViewPresentation_Click() {
+    mnuViewDetails_->setChecked(false);
+    mnuViewPresentation_->setChecked(true);
+    if (session_->Shown()) LayoutResults();
+}
+
+void frmHalvex::InputBox_GotFocus(InputBox* box) {
+    box->setSelection(0, std::min<int>(box->Row().selectOnFocus, box->text().size()));
+}
+
+void frmHalvex::InputBox_KeyMove(InputBox* box, layout::Target target) {
+    if (target.kind == layout::Target::LocationDialog) return OpenLocationDialog();
+    keys_->MoveTo(target);
+    if (target.kind == layout::Target::Box && box->GetField() == Field::OutdoorTemp) {
+        InputBox* next = Box(target.field);
+        next->setSelection(0, std::min<int>(kElevationSelectedFromOutdoor, next->text().size()));
+    }
+}
+
+void frmHalvex::InputBox_Change() {
+    if (stopGuard_ == 0) session_->Stop();
+}
+
+bool frmHalvex::focusNextPrevChild(bool) {
+    // No control is a stop of the toolkit's Tab order; the boxes move the focus themselves.
+    return true;
+}
+
+void frmHalvex::Match(MatchKind kind) {
+    session_->Stop();
+    const QString answer = prompts_->AskText(MatchPrompt(kind), kEnterData);
+    // The elevation is checked before anything is written: the start would refuse it.
+    const auto desired = ReadMatchAnswer(answer.toStdString());
+    if (!desired || !rangeCheck_->Accepts(*Box(Field::Elevation))) return;
+    const auto matched = session_->Match(kind, *desired, TextsOf(boxes_));
+    if (!matched) return;  // a zero divisor: nothing sound to write
+    const MatchedTexts texts = MatchedCapacityTexts(*matched);
+    if (!texts.tooLong.empty()) {
+        prompts_->Warn(QString::fromStdString(texts.tooLong), kInvalidValueTitle);
+        return;
+    }
+    Box(Field::BloThruFanCapacity)->PutText(QString::fromStdString(texts.bloThru));
+    Box(Field::DrawThruFanCapacity)->PutText(QString::fromStdString(texts.drawThru));
+    StartComparison();
 }
 
 void frmHalvex::cmdSelectCity_Click() {
-    if (RunPendingCheck()) OpenLocationDialog();
+    if (rangeCheck_->RunPending()) OpenLocationDialog();
 }
 
 void frmHalvex::cmdShowFormulas_Click() {
-    if (!RunPendingCheck()) return;
-    frmFormulas* f = Formulas();
-    BringUp(f);
+    if (rangeCheck_->RunPending()) windows_->ShowFormulas();
 }
 
 void frmHalvex::mnuAbout_Click() {
-    if (!about_) {
-        about_ = std::make_unique<frmAbout>();
-        connect(about_.get(), &frmAbout::hidden, this, &frmHalvex::ReturnFromSecondaryWindow);
-    }
-    BringUp(about_.get());
+    windows_->ShowAbout();
+}
+
+void frmHalvex::mnuUserGuide_Click() {
+    windows_->ShowGuide();
+}
+
+void frmHalvex::mnuAboutQt_Click() {
+    QApplication::aboutQt();
 }
 
 void frmHalvex::OpenLocationDialog() {
-    if (!cities_) {
-        cities_ = std::make_unique<frmCities>(*settings_);
-        connect(cities_.get(), &frmCities::placeAccepted, this,
-                &frmHalvex::LocationDialog_Accepted);
-        connect(cities_.get(), &frmCities::closed, this, &frmHalvex::LocationDialog_Closed);
-    }
     // The check mark cannot change while the dialog is up: this window is disabled.
-    cities_->SetRememberPick(mnuSaveSettings_->isChecked());
-    cities_->show();
-    // Kept above this window, so that nothing can bury it while it is the one taking input.
-    if (cities_->windowHandle()) cities_->windowHandle()->setTransientParent(windowHandle());
-    cities_->raise();
-    cities_->activateWindow();
+    windows_->ShowLocationDialog(mnuSaveSettings_->isChecked());
     setEnabled(false);
-    // While it is up, only the dialog takes input: the other windows too are disabled.
-    for (QWidget* w : {static_cast<QWidget*>(formulas_.get()), static_cast<QWidget*>(about_.get())})
-        if (w) w->setEnabled(false);
 }
 
-void frmHalvex::LocationDialog_Accepted(const QString& elevation, const QString& outdoorTemp) {
+void frmHalvex::LocationDialog_Accepted(const QString& elevation, const QString& outdoorTemp,
+                                        int state, int city) {
     Box(Field::Elevation)->PutText(elevation);
     Box(Field::OutdoorTemp)->PutText(outdoorTemp);
-    LocationDialog_PlacePicked(elevation, outdoorTemp);
+    jobs_->PlacePicked(state, city, elevation, outdoorTemp);
 }
 
 void frmHalvex::LocationDialog_Closed() {
-    for (QWidget* w : {static_cast<QWidget*>(formulas_.get()), static_cast<QWidget*>(about_.get())})
-        if (w) w->setEnabled(true);
     setEnabled(true);
-    ReturnFromSecondaryWindow();
+    windows_->ReturnToMain();
 }
 
-void frmHalvex::ReturnFromSecondaryWindow() {
-    const bool wasActive = isActiveWindow();
-    show();
-    raise();
-    activateWindow();
-    cmdSelectCity_->setFocus();
-    // The activation, when it is reported, must not move the focus a second time.
-    returnFocusDone_ = !wasActive;
+void frmHalvex::mnuColor_Click() {
+    printing_->PrintDiagram();
 }
 
-QList<QWidget*> frmHalvex::SecondaryWindows() const {
-    QList<QWidget*> windows;
-    for (QWidget* w : {static_cast<QWidget*>(formulas_.get()), static_cast<QWidget*>(about_.get()),
-                       static_cast<QWidget*>(cities_.get()), static_cast<QWidget*>(guide_.get())})
-        if (w) windows << w;
-    return windows;
+void frmHalvex::mnuBW_Click() {
+    labels_->UseOwnColours(false);
+    printing_->PrintDiagram();
+    labels_->UseOwnColours(true);
+}
+
+void frmHalvex::mnuPrintFormulas_Click() {
+    printing_->PrintFormulas(*windows_->Formulas(), *diagram_->WheelTimer());
 }
 
 }  // namespace vevi

@@ -6,6 +6,8 @@
 #include <algorithm>
 
 #include "field_rules.h"
+#include "fonts.h"
+#include "twips.h"
 
 namespace vevi {
 namespace {
@@ -54,14 +56,23 @@ InputBox::InputBox(const layout::BoxSpec& row, QWidget* parent) : QLineEdit(pare
     // The window moves the focus itself; no box is a stop of the toolkit's Tab order.
     setFocusPolicy(Qt::ClickFocus);
     if (row.tight) setTextMargins(-kInnerMargin, 0, -kInnerMargin, 0);
+    setFont(MakeFont(FontFace::Arial, 9.75, true));
+    setGeometry(TwipsRect(row.left, row.top, row.width, row.height));
+    setAccessibleName(QString::fromUtf8(row.accessibleName));
+    PutText(RuleOf(row.field).designText);
 }
 
 int InputBox::LongestText() const {
     return RuleOf(row_.field).longestText;
 }
 
+QString InputBox::Fitted(Field field, const QString& text) {
+    const int longest = RuleOf(field).longestText;
+    return longest > 0 ? text.left(longest) : text;
+}
+
 void InputBox::PutText(const QString& text) {
-    PutWholeText(LongestText() > 0 ? text.left(LongestText()) : text);
+    PutWholeText(Fitted(GetField(), text));
 }
 
 void InputBox::PutWholeText(const QString& text) {
@@ -104,6 +115,12 @@ void InputBox::keyPressEvent(QKeyEvent* event) {
 void InputBox::focusInEvent(QFocusEvent* event) {
     QLineEdit::focusInEvent(event);
     emit focusArrived();
+}
+
+ComparisonInputs TextsOf(const std::array<InputBox*, kFieldCount>& boxes) {
+    ComparisonInputs inputs;
+    for (const InputBox* box : boxes) inputs.Text(box->GetField()) = box->text().toStdString();
+    return inputs;
 }
 
 }  // namespace vevi

@@ -4,7 +4,9 @@
 
 #include <QLineEdit>
 #include <QString>
+#include <array>
 
+#include "comparison.h"
 #include "main_layout.h"
 
 namespace vevi {
@@ -12,11 +14,14 @@ namespace vevi {
 class InputBox : public QLineEdit {
     Q_OBJECT
 public:
+    // Placed, lettered and named as its row says, holding its design text.
     InputBox(const layout::BoxSpec& row, QWidget* parent);
 
     const layout::BoxSpec& Row() const { return row_; }
     Field GetField() const { return row_.field; }
     int LongestText() const;
+    // `text` as the box of `field` takes it from the program: cut to the longest text.
+    static QString Fitted(Field field, const QString& text);
     // A text put in by the program: cut to the longest text, as typing is.
     void PutText(const QString& text);
     // A text shown whole whatever its length (the actual values of a result layout).
@@ -35,5 +40,8 @@ protected:
 private:
     const layout::BoxSpec& row_;
 };
+
+// The texts of the nine boxes, as a comparison takes them.
+ComparisonInputs TextsOf(const std::array<InputBox*, kFieldCount>& boxes);
 
 }  // namespace vevi

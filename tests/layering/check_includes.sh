@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Fails when a file includes upward across the layers:
 #   engine and place table -> Qt or any other folder; platform -> windows;
-#   formulas window, About box and location dialog -> the main window.
+#   formulas window, About box and location dialog -> the main window;
+#   the main window's collaborators -> the window itself (they talk to it by signals).
 set -u
 root=${1:?usage: check_includes.sh SOURCE_DIR}
 cd "$root" || exit 2
@@ -25,6 +26,10 @@ engine=(engine/*.h engine/*.cpp)
 table=(location/location_table.* location/location_data.*)
 platform=(platform/*.h platform/*.cpp)
 secondary=(info_windows/*.h info_windows/*.cpp location/frm_cities.*)
+collaborators=()
+for f in main_window/*.h main_window/*.cpp; do
+    case $f in main_window/frm_halvex.*) ;; *) collaborators+=("$f") ;; esac
+done
 
 main_window_headers=$(headers_of main_window)
 window_headers="$(headers_of info_windows)|$(headers_of main_window)|frm_cities[.]h"
@@ -43,6 +48,7 @@ for f in "${table[@]}"; do
 done
 forbid "platform includes a window" "\"($window_headers)\"" "${platform[@]}"
 forbid "a secondary window includes the main window" "\"($main_window_headers)\"" "${secondary[@]}"
+forbid "a collaborator includes the main window" '"frm_halvex[.]h"' "${collaborators[@]}"
 
 [ $failed = 0 ] && echo "layers: no include goes upward"
 exit $failed

@@ -98,7 +98,7 @@ void TestExport::copy() {
         }
         QTest::keyClick(f.Focus(), Qt::Key_C, Qt::ControlModifier);
     }
-    QVERIFY(f.w->ResultsShown());
+    QVERIFY(f.Shown());
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();
     if (!report) {
         QCOMPARE(data->text(), indoor.left(1));
@@ -202,7 +202,7 @@ void TestExport::exportFormats() {
     QVERIFY(f.Btn("cmdGo")->isVisible());
     QVERIFY(f.Btn("cmdSelectCity")->isVisible());
     QVERIFY(f.Btn("cmdShowFormulas")->isVisible());
-    QVERIFY(f.w->Timer1()->isActive());
+    QVERIFY(f.Timer1()->isActive());
     QStringList files = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden);
     if (written.isEmpty()) {
         QCOMPARE(f.prompts.shown.last().kind, QString("warn"));

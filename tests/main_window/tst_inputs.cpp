@@ -183,12 +183,12 @@ void TestInputs::returnFromOtherWindowLeavesOnce() {
     if (window == "about") {
         f.A("mnuAbout")->trigger();
         QTest::qWait(20);
-        f.w->About()->findChild<QPushButton*>("Cmd_OK")->click();
+        f.About()->findChild<QPushButton*>("Cmd_OK")->click();
     } else {
-        f.w->Formulas()->show();
-        f.w->Formulas()->activateWindow();
+        f.Formulas()->show();
+        f.Formulas()->activateWindow();
         QTest::qWait(20);
-        f.w->Formulas()->cmdShowGraphics_Click();
+        f.Formulas()->cmdShowGraphics_Click();
     }
     QTest::qWait(20);
     Fixture::Settle();
@@ -204,7 +204,7 @@ void TestInputs::clickOnGoAfterRefusedLeave() {
     QTest::mouseClick(f.Btn("cmdGo"), Qt::LeftButton);
     Fixture::Settle();
     QCOMPARE(f.prompts.Warnings().size(), 1);
-    QCOMPARE(f.w->ResultsShown(), 0);  // the click that left the box starts nothing
+    QCOMPARE(f.Shown(), 0);  // the click that left the box starts nothing
     QCOMPARE(f.Focus(), f.B("txtDrawThruFanCapacity"));
 }
 
@@ -220,7 +220,7 @@ void TestInputs::limitBoxShowingActualValueIsNotChecked() {
     Fixture::Settle();
     // The program's own figure is no input to refuse; the display and the limit stay.
     QCOMPARE(f.prompts.Warnings(), QStringList());
-    QCOMPARE(f.w->ResultsShown(), 1);
+    QCOMPARE(f.Shown(), 1);
     f.Go();
     QCOMPARE(f.B("txtBloThruTempRise")->text(), QString("160"));
 }
@@ -382,9 +382,9 @@ void TestInputs::arrows() {
             QTest::keyClick(f.B(qPrintable(from)), key, mods);
             Fixture::Settle();
             if (target == "frmCities") {
-                QVERIFY(f.w->Cities() && f.w->Cities()->isVisible());
+                QVERIFY(f.Cities() && f.Cities()->isVisible());
                 QVERIFY(!f.w->isEnabled());
-                f.w->Cities()->hide();
+                f.Cities()->hide();
                 f.w->setEnabled(true);
             } else {
                 QCOMPARE(f.Focus()->objectName(), target);
@@ -426,9 +426,9 @@ void TestInputs::changeStopsDisplay() {
     b->deselect();
     b->end(false);
     QTest::keyClick(b, Qt::Key_5);
-    QCOMPARE(f.w->ResultsShown(), 0);
+    QCOMPARE(f.Shown(), 0);
     QCOMPARE(f.Btn("cmdGo")->text(), QString("Fire 'em up"));
-    QVERIFY(!f.w->Timer1()->isActive());
+    QVERIFY(!f.Timer1()->isActive());
     QCOMPARE(b->text(), after);
     QVERIFY(!f.Visible("lblDrawThruBTUOut"));
 }
@@ -450,19 +450,19 @@ void TestInputs::elevationRefusedAtStart() {
     Fixture f(settings_);
     QCOMPARE(f.B("txtBaroPress")->text(), elevation.left(6));
     f.Go();
-    QCOMPARE(f.w->ResultsShown(), starts ? 1 : 0);
+    QCOMPARE(f.Shown(), starts ? 1 : 0);
     const QStringList expected =
         starts ? QStringList()
                : QStringList{"The elevation must be between -10,000 and 145,365 ft"};
     QCOMPARE(f.prompts.Warnings(), expected);
-    QCOMPARE(f.w->Timer1()->isActive(), starts);
+    QCOMPARE(f.Timer1()->isActive(), starts);
     // Every matching command refuses it the same way and writes nothing.
     for (const char* item : {"mnuMatchOutputCapacity", "mnuMatchAirflow"}) {
         f.prompts.shown.clear();
         f.prompts.answers = {"10"};
         f.A(item)->trigger();
         QCOMPARE(f.prompts.Warnings(), expected);
-        QCOMPARE(f.w->ResultsShown(), starts ? 1 : 0);
+        QCOMPARE(f.Shown(), starts ? 1 : 0);
         if (!starts) QCOMPARE(f.B("txtBloThruFanCapacity")->text(), QString("10000"));
     }
 }
@@ -519,7 +519,7 @@ void TestInputs::matching() {
     QCOMPARE(f.prompts.shown.size(), 1);
     QCOMPARE(f.prompts.shown[0].text, prompt);
     QCOMPARE(f.prompts.shown[0].title, QString("Enter Data"));
-    QCOMPARE(f.w->ResultsShown(), 1);
+    QCOMPARE(f.Shown(), 1);
     QCOMPARE(f.B("txtBloThruFanCapacity")->text(), blo);
     QCOMPARE(f.B("txtDrawThruFanCapacity")->text(), draw);
     for (const QString& pair : shown.split(',')) {
@@ -549,7 +549,7 @@ void TestInputs::matchingAnswersThatChangeNothing() {
         f.Go();
         f.prompts.answers = {answer};
         f.A(item)->trigger();
-        QCOMPARE(f.w->ResultsShown(), 0);  // a running comparison is left stopped
+        QCOMPARE(f.Shown(), 0);  // a running comparison is left stopped
         QCOMPARE(f.B("txtBloThruFanCapacity")->text(), QString("10000"));
         QCOMPARE(f.B("txtDrawThruFanCapacity")->text(), QString("10000"));
         QCOMPARE(f.B("txtBloThruDisTemp")->text(), QString("160"));
@@ -562,7 +562,7 @@ void TestInputs::matchingZeroDivisor() {
     f.B("txtDrawThruTempRise")->setText("0");
     f.prompts.answers = {"1000"};
     f.A("mnuMatchOutputCapacity")->trigger();
-    QCOMPARE(f.w->ResultsShown(), 0);
+    QCOMPARE(f.Shown(), 0);
     QCOMPARE(f.B("txtBloThruFanCapacity")->text(), QString("10000"));
     QCOMPARE(f.B("txtDrawThruFanCapacity")->text(), QString("10000"));
     // Net with a discharge equal to the indoor temperature.
@@ -570,7 +570,7 @@ void TestInputs::matchingZeroDivisor() {
     f.B("txtBloThruDisTemp")->setText("65");
     f.prompts.answers = {"500"};
     f.A("mnuMatchNetCapacity")->trigger();
-    QCOMPARE(f.w->ResultsShown(), 0);
+    QCOMPARE(f.Shown(), 0);
     QCOMPARE(f.B("txtBloThruFanCapacity")->text(), QString("10000"));
 }
 
@@ -584,5 +584,5 @@ void TestInputs::matchingTooLong() {
     QCOMPARE(f.prompts.shown.last().title, QString("Invalid Value"));
     QCOMPARE(f.B("txtBloThruFanCapacity")->text(), QString("10000"));
     QCOMPARE(f.B("txtDrawThruFanCapacity")->text(), QString("10000"));
-    QCOMPARE(f.w->ResultsShown(), 0);
+    QCOMPARE(f.Shown(), 0);
 }

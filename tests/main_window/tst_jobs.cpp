@@ -136,7 +136,7 @@ void TestJobs::roundTrip() {
         Put(f, texts);
         QCOMPARE(Texts(f), texts);  // each fits its box
         f.Go();
-        QCOMPARE(f.w->ResultsShown(), 1);
+        QCOMPARE(f.Shown(), 1);
         results = Values(f);
         f.Go();
         Save(f, path);
@@ -147,7 +147,7 @@ void TestJobs::roundTrip() {
     QVERIFY(g.prompts.Warnings().isEmpty());
     QCOMPARE(Texts(g), texts);
     g.Go();
-    QCOMPARE(g.w->ResultsShown(), 1);
+    QCOMPARE(g.Shown(), 1);
     QCOMPARE(Values(g), results);
 }
 
@@ -162,11 +162,11 @@ void TestJobs::openStopsDisplay() {
     QTemporaryDir dir;
     Fixture f(settings_);
     f.Go();
-    QCOMPARE(f.w->ResultsShown(), 1);
+    QCOMPARE(f.Shown(), 1);
     const QStringList job = sameTexts ? Texts(f) : kOther;
     Open(f, WriteFile(dir.filePath("a.vevi"), JobJson(job)));
-    QCOMPARE(f.w->ResultsShown(), 0);
-    QVERIFY(!f.w->Timer1()->isActive());
+    QCOMPARE(f.Shown(), 0);
+    QVERIFY(!f.Timer1()->isActive());
     QCOMPARE(f.Btn("cmdGo")->text(), QString("Fire 'em up"));
     QVERIFY(!f.Btn("cmdShowFormulas")->isVisibleTo(f.w.get()));
     QCOMPARE(Texts(f), job);  // the limits are the job's, not those the stop put back
@@ -243,8 +243,8 @@ void TestJobs::badFiles() {
     QVERIFY2(warning.contains(QDir::toNativeSeparators(path)), qPrintable(warning));
     QVERIFY2(warning.contains(ReadJob(path).error), qPrintable(warning));
     QCOMPARE(Texts(f), before);
-    QCOMPARE(f.w->ResultsShown(), 1);
-    QVERIFY(f.w->RecentJobs().isEmpty());
+    QCOMPARE(f.Shown(), 1);
+    QVERIFY(f.RecentJobs().isEmpty());
 }
 
 void TestJobs::failedSave_data() {
@@ -281,7 +281,7 @@ void TestJobs::failedSave() {
     QVERIFY2(warning.contains(QDir::toNativeSeparators(path)), qPrintable(warning));
     QVERIFY2(warning.contains("cannot be written"), qPrintable(warning));
     QCOMPARE(ReadFile(path), earlier);
-    QVERIFY(f.w->RecentJobs().isEmpty());
+    QVERIFY(f.RecentJobs().isEmpty());
 }
 
 // While results are shown the limit boxes hold actual values; the job keeps the limits typed.
@@ -291,7 +291,7 @@ void TestJobs::saveWhileDisplayed() {
     Fixture f(settings_);
     Put(f, kOther);
     f.Go();
-    QCOMPARE(f.w->ResultsShown(), 1);
+    QCOMPARE(f.Shown(), 1);
     QVERIFY(Texts(f) != kOther);  // the limit boxes show what the comparison gives
     Save(f, path);
     const JobRead read = ReadJob(path);
@@ -300,7 +300,7 @@ void TestJobs::saveWhileDisplayed() {
         QCOMPARE(QString::fromStdString(
                      read.job->inputs.FieldText(kJobFields[static_cast<std::size_t>(i)])),
                  kOther[i]);
-    QCOMPARE(f.w->ResultsShown(), 1);  // saving changes nothing
+    QCOMPARE(f.Shown(), 1);  // saving changes nothing
 }
 
 void TestJobs::saveAddsExtension_data() {
@@ -323,7 +323,7 @@ void TestJobs::saveAddsExtension() {
     QCOMPARE(f.prompts.shown.first().kind, QString("save"));
     QVERIFY(f.prompts.shown.first().text.startsWith("Vevi jobs (*.vevi)|"));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{saved});
-    QCOMPARE(f.w->RecentJobs(), QStringList{dir.filePath(saved)});
+    QCOMPARE(f.RecentJobs(), QStringList{dir.filePath(saved)});
 }
 
 void TestJobs::jobPlace_data() {
@@ -356,13 +356,13 @@ void TestJobs::jobPlace() {
     Fixture f(settings_);
     if (!saveSettings) f.A("mnuSaveSettings")->trigger();
     if (dialogBefore) {
-        f.w->cmdSelectCity_Click();
-        f.w->Cities()->findChild<QPushButton*>("cmdCancel")->click();
+        f.Btn("cmdSelectCity")->click();
+        f.Cities()->findChild<QPushButton*>("cmdCancel")->click();
     }
     Open(f, WriteFile(dir.filePath("place.vevi"), JobJson(kOther, region, place)));
     QCOMPARE(Texts(f), kOther);  // the job's texts, not the place's
-    f.w->cmdSelectCity_Click();
-    frmCities* c = f.w->Cities();
+    f.Btn("cmdSelectCity")->click();
+    frmCities* c = f.Cities();
     QCOMPARE(c->findChild<QListWidget*>("lstState")->currentRow(), state);
     QCOMPARE(c->findChild<QListWidget*>("lstCities")->currentRow(), city);
     c->findChild<QPushButton*>("cmdCancel")->click();
@@ -393,8 +393,8 @@ void TestJobs::savedPlace() {
     Fixture f(settings_);
     const QStringList job = {"65", "-22", "6969", "140", "110", "10000", "160", "160", "10000"};
     if (how.startsWith("pick")) {
-        f.w->cmdSelectCity_Click();
-        frmCities* c = f.w->Cities();
+        f.Btn("cmdSelectCity")->click();
+        frmCities* c = f.Cities();
         c->findChild<QListWidget*>("lstState")->setCurrentRow(51);
         c->findChild<QListWidget*>("lstCities")->setCurrentRow(0);
         if (how.endsWith("dialog elevation"))
@@ -426,11 +426,11 @@ void TestJobs::recentJobs() {
         Fixture f(settings_);
         for (int i = 1; i <= 6; ++i) Save(f, path(i));
         Open(f, path(3));  // already listed: it moves to the top
-        QCOMPARE(f.w->RecentJobs(), (QStringList{path(3), path(6), path(5), path(4), path(2)}));
+        QCOMPARE(f.RecentJobs(), (QStringList{path(3), path(6), path(5), path(4), path(2)}));
     }
     // The list outlives the run, and the menu shows it numbered, most recent first.
     Fixture f(settings_);
-    QCOMPARE(f.w->RecentJobs(), (QStringList{path(3), path(6), path(5), path(4), path(2)}));
+    QCOMPARE(f.RecentJobs(), (QStringList{path(3), path(6), path(5), path(4), path(2)}));
     QVERIFY(f.A("mnuRecentJobs")->isEnabled());
     QCOMPARE(RecentCaptions(f), (QStringList{"&1 job&&3.vevi", "&2 job&&6.vevi", "&3 job&&5.vevi",
                                              "&4 job&&4.vevi", "&5 job&&2.vevi"}));
@@ -441,15 +441,15 @@ void TestJobs::recentJobs() {
     Put(f, kOther);
     second->trigger();
     QCOMPARE(f.B("txtIndoorTemp")->text(), QString("65"));
-    QCOMPARE(f.w->RecentJobs().first(), path(6));
+    QCOMPARE(f.RecentJobs().first(), path(6));
     QVERIFY(QFile::remove(path(5)));
     f.w->findChild<QMenu*>("mnuRecentJobs")->actions()[2]->trigger();
     QCOMPARE(f.prompts.Warnings().size(), 1);
     QCOMPARE(f.prompts.shown.last().title, QString("Cannot Open Job"));
     QVERIFY(f.prompts.Warnings().first().contains(QDir::toNativeSeparators(path(5))));
-    QCOMPARE(f.w->RecentJobs(), (QStringList{path(6), path(3), path(4), path(2)}));
+    QCOMPARE(f.RecentJobs(), (QStringList{path(6), path(3), path(4), path(2)}));
     QCOMPARE(RecentCaptions(f).size(), 4);
-    QCOMPARE(Fixture(settings_, false).w->RecentJobs(), f.w->RecentJobs());
+    QCOMPARE(Fixture(settings_, false).RecentJobs(), f.RecentJobs());
 }
 
 void TestJobs::drop_data() {

@@ -106,11 +106,11 @@ void TestKeys::keyboardOnly() {
     QCOMPARE(f.Focus(), f.Btn("cmdSelectCity"));
     // The location dialog: Enter on "Select a City", Escape.
     Press(Qt::Key_Return);
-    QVERIFY(f.w->Cities() && f.w->Cities()->isVisible());
+    QVERIFY(f.Cities() && f.Cities()->isVisible());
     QVERIFY(!f.w->isEnabled());
-    QTRY_COMPARE(QApplication::activeWindow(), f.w->Cities());
+    QTRY_COMPARE(QApplication::activeWindow(), f.Cities());
     Press(Qt::Key_Escape);
-    QVERIFY(!f.w->Cities()->isVisible());
+    QVERIFY(!f.Cities()->isVisible());
     QTRY_COMPARE(f.Focus(), f.Btn("cmdSelectCity"));
     // All nine boxes: Tab into the first, the documented chain, and Shift+Tab back to the two
     // Blow Thru limits that no key of the chain leads into.
@@ -141,14 +141,14 @@ void TestKeys::keyboardOnly() {
     // Enter on the start button.
     QCOMPARE(f.Focus(), f.Btn("cmdGo"));
     Press(Qt::Key_Return);
-    QCOMPARE(f.w->ResultsShown(), 1);
+    QCOMPARE(f.Shown(), 1);
     QCOMPARE(f.Focus(), f.Btn("cmdShowFormulas"));
     // The formulas: Enter on "Show formulae", Enter on "Show graphics".
     Press(Qt::Key_Return);
-    QVERIFY(f.w->Formulas()->isVisible());
-    QTRY_COMPARE(f.Focus(), f.w->Formulas()->findChild<QPushButton*>("cmdShowGraphics"));
+    QVERIFY(f.Formulas()->isVisible());
+    QTRY_COMPARE(f.Focus(), f.Formulas()->findChild<QPushButton*>("cmdShowGraphics"));
     Press(Qt::Key_Return);
-    QVERIFY(!f.w->Formulas()->isVisible());
+    QVERIFY(!f.Formulas()->isVisible());
     QTRY_COMPARE(f.Focus(), f.Btn("cmdSelectCity"));
     // The About box: Alt+H, A, then Enter on its OK.
     Press(Qt::Key_H, Qt::AltModifier);
@@ -158,18 +158,18 @@ void TestKeys::keyboardOnly() {
     for (QAction* a : help->actions()) items << (a->isSeparator() ? "-" : a->text());
     QCOMPARE(items, (QStringList{"&About", "-", "User &Guide", "About &Qt"}));
     Press(Qt::Key_A);
-    QVERIFY(f.w->About() && f.w->About()->isVisible());
-    QTRY_COMPARE(f.Focus(), f.w->About()->findChild<QPushButton*>("Cmd_OK"));
+    QVERIFY(f.About() && f.About()->isVisible());
+    QTRY_COMPARE(f.Focus(), f.About()->findChild<QPushButton*>("Cmd_OK"));
     Press(Qt::Key_Return);
-    QVERIFY(!f.w->About()->isVisible());
+    QVERIFY(!f.About()->isVisible());
     QTRY_COMPARE(f.Focus(), f.Btn("cmdSelectCity"));
     // The user guide: F1, Escape.
     Press(Qt::Key_F1);
-    QVERIFY(f.w->Guide() && f.w->Guide()->isVisible());
-    QVERIFY(f.w->Guide()->Browser()->toPlainText().contains("Shift+Tab"));
-    QTRY_COMPARE(QApplication::activeWindow(), f.w->Guide());
+    QVERIFY(f.Guide() && f.Guide()->isVisible());
+    QVERIFY(f.Guide()->Browser()->toPlainText().contains("Shift+Tab"));
+    QTRY_COMPARE(QApplication::activeWindow(), f.Guide());
     Press(Qt::Key_Escape);
-    QVERIFY(!f.w->Guide()->isVisible());
+    QVERIFY(!f.Guide()->isVisible());
     QTRY_COMPARE(f.Focus(), f.Btn("cmdSelectCity"));
     // Exit, with the settings written as by "E&xit".
     Press(Qt::Key_Q, Qt::ControlModifier);
@@ -218,7 +218,7 @@ void TestKeys::shiftTab() {
     Press(Qt::Key_Tab, Qt::ShiftModifier);
     QCOMPARE(f.Focus()->objectName(), to);
     QVERIFY(f.prompts.shown.isEmpty());
-    QCOMPARE(f.w->ResultsShown(), results ? 1 : 0);
+    QCOMPARE(f.Shown(), results ? 1 : 0);
 }
 
 void TestKeys::shiftTabLeavesBox() {
@@ -260,19 +260,19 @@ void TestKeys::buttonKeys() {
     QFETCH(QString, after);
     Fixture f(settings_);
     if (button == "cmdShowFormulas") f.Go();
-    const int resultsBefore = f.w->ResultsShown();
+    const int resultsBefore = f.Shown();
     f.Btn(qPrintable(button))->setFocus(Qt::OtherFocusReason);
     Press(key, Qt::KeyboardModifiers(modifiers));
     if (after == "frmCities") {
-        QVERIFY(f.w->Cities() && f.w->Cities()->isVisible());
-        f.w->Cities()->findChild<QPushButton*>("cmdCancel")->click();
+        QVERIFY(f.Cities() && f.Cities()->isVisible());
+        f.Cities()->findChild<QPushButton*>("cmdCancel")->click();
     } else if (after == "frmFormulas") {
-        QVERIFY(f.w->Formulas()->isVisible());
+        QVERIFY(f.Formulas()->isVisible());
     } else if (after == "results") {
-        QCOMPARE(f.w->ResultsShown(), 1);
+        QCOMPARE(f.Shown(), 1);
     } else {
         QCOMPARE(f.Focus()->objectName(), after);
-        QCOMPARE(f.w->ResultsShown(), resultsBefore);
+        QCOMPARE(f.Shown(), resultsBefore);
     }
 }
 
@@ -354,9 +354,9 @@ void TestKeys::screenReaderNames() {
     QFETCH(QString, heardAfterStop);
     Fixture f(settings_);
     f.Go();
-    f.w->mnuAbout_Click();
-    QWidget* top = window == "frmAbout"      ? static_cast<QWidget*>(f.w->About())
-                   : window == "frmFormulas" ? static_cast<QWidget*>(f.w->Formulas())
+    f.A("mnuAbout")->trigger();
+    QWidget* top = window == "frmAbout"      ? static_cast<QWidget*>(f.About())
+                   : window == "frmFormulas" ? static_cast<QWidget*>(f.Formulas())
                                              : f.w.get();
     QWidget* control = top->objectName() == name ? top : top->findChild<QWidget*>(name);
     QVERIFY(control);
@@ -387,14 +387,14 @@ void TestKeys::darkTheme() {
     f.Go();
     QWidget* top = f.w.get();
     if (window == "frmFormulas") {
-        f.w->cmdShowFormulas_Click();
-        top = f.w->Formulas();
+        f.Btn("cmdShowFormulas")->click();
+        top = f.Formulas();
     } else if (window == "frmAbout") {
-        f.w->mnuAbout_Click();
-        top = f.w->About();
+        f.A("mnuAbout")->trigger();
+        top = f.About();
     } else if (window == "frmCities") {
-        f.w->cmdSelectCity_Click();
-        top = f.w->Cities();
+        f.Btn("cmdSelectCity")->click();
+        top = f.Cities();
     }
     const QImage image = top->grab().toImage();
     QCOMPARE(image.devicePixelRatio(), 1.0);
@@ -418,7 +418,7 @@ void TestKeys::darkTheme() {
     QVERIFY2(checked >= labels, qPrintable(QString::number(checked)));
     if (window == "frmHalvex") {
         // The diagram's rules against the paper they stand on.
-        const QPoint rule = f.w->Canvas()->mapTo(top, QPoint(Px(5000), Px(1260)));
+        const QPoint rule = f.Canvas()->mapTo(top, QPoint(Px(5000), Px(1260)));
         QVERIFY(Contrast(QColor(image.pixel(rule)), QColor(image.pixel(rule + QPoint(0, 4)))) >=
                 3.0);
     }

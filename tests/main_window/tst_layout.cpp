@@ -179,7 +179,7 @@ void TestLayout::subscriptsClearOfText() {
 
 void TestLayout::diagramAtStart() {
     Fixture f(settings_);
-    DiagramCanvas* c = f.w->Canvas();
+    DiagramCanvas* c = f.Canvas();
     QCOMPARE(c->Geometry("Shape1"), QRectF(2145, 1830, 3015, 1215));
     QCOMPARE(c->Geometry("Shape2"), QRectF(2145, 4470, 2205, 900));
     QCOMPARE(c->Geometry("Image3"), QRectF(3900, 1860, 975, 855));
@@ -325,7 +325,7 @@ void TestLayout::startUpSettings() {
     QCOMPARE(f.B("txtOutdoorTemp")->text(), outdoor);
     QCOMPARE(f.B("txtBaroPress")->text(), elevation);
     QCOMPARE(f.B("txtIndoorTemp")->text(), QString("65"));
-    QCOMPARE(f.w->ResultsShown(), 0);
+    QCOMPARE(f.Shown(), 0);
     QCOMPARE(f.Focus(), f.Btn("cmdSelectCity"));
     QVERIFY(f.prompts.shown.isEmpty());
 }
@@ -416,7 +416,7 @@ void TestLayout::corruptedSettings() {
     QVERIFY(f.B("txtBaroPress")->text().size() <= 6);
     // A start either runs or is refused with a warning; it never shows a non-number.
     f.Go();
-    if (f.w->ResultsShown()) {
+    if (f.Shown()) {
         for (const char* name : {"lblDrawThruBTUOut", "lblBloThruBTUNet", "lblBloThruDisCFM"}) {
             const QString text = f.L(name)->text();
             QVERIFY2(!text.contains("nan") && !text.contains("inf"), qPrintable(text));
@@ -427,8 +427,8 @@ void TestLayout::corruptedSettings() {
     }
     // The location dialog opens on a valid place and hands back a usable elevation.
     f.Btn("cmdSelectCity")->click();
-    QVERIFY(f.w->Cities()->isVisible());
-    f.w->Cities()->findChild<QPushButton*>("cmdOK")->click();
+    QVERIFY(f.Cities()->isVisible());
+    f.Cities()->findChild<QPushButton*>("cmdOK")->click();
     QVERIFY(f.w->isEnabled());
     f.A("mnuExit")->trigger();
     QCOMPARE(f.quits, 1);
@@ -485,7 +485,7 @@ void TestLayout::aboutBox() {
     Fixture f(settings_);
     f.A("mnuAbout")->trigger();
     f.A("mnuAbout")->trigger();
-    frmAbout* about = f.w->About();
+    frmAbout* about = f.About();
     QVERIFY(about && about->isVisible());
     int shown = 0;
     for (QWidget* top : QApplication::topLevelWidgets())
@@ -500,8 +500,8 @@ void TestLayout::focusReturnsToSelectCity() {
     Fixture f(settings_);
     f.Go();
     f.Btn("cmdShowFormulas")->click();
-    QTRY_VERIFY(f.w->Formulas()->isVisible());
-    f.w->Formulas()->findChild<QPushButton*>("cmdShowGraphics")->click();
-    QVERIFY(!f.w->Formulas()->isVisible());
+    QTRY_VERIFY(f.Formulas()->isVisible());
+    f.Formulas()->findChild<QPushButton*>("cmdShowGraphics")->click();
+    QVERIFY(!f.Formulas()->isVisible());
     QTRY_COMPARE(f.Focus(), f.Btn("cmdSelectCity"));
 }

@@ -15,7 +15,7 @@ namespace {
 
 frmCities* Open(Fixture& f) {
     QTest::mouseClick(f.Btn("cmdSelectCity"), Qt::LeftButton);
-    return f.w->Cities();
+    return f.Cities();
 }
 
 void Pick(frmCities* c, int state, int city) {
@@ -33,12 +33,12 @@ void TestLocation::okCopiesAndStopsDisplay() {
     QVERIFY(!f.w->isEnabled());
     QVERIFY(!f.w->menuBar()->isEnabled());
     QVERIFY(c->isEnabled());             // disabling the main window leaves the dialog usable
-    QVERIFY(f.w->Timer1()->isActive());  // a comparison on display keeps animating
+    QVERIFY(f.Timer1()->isActive());  // a comparison on display keeps animating
     Pick(c, 51, 0);                      // Wyoming, Big Piney
     c->findChild<QPushButton*>("cmdOK")->click();
     QCOMPARE(f.B("txtBaroPress")->text(), QString("6969"));
     QCOMPARE(f.B("txtOutdoorTemp")->text(), QString("-22"));
-    QCOMPARE(f.w->ResultsShown(), 0);  // the copy is a change: the display stops
+    QCOMPARE(f.Shown(), 0);  // the copy is a change: the display stops
     QVERIFY(f.w->isEnabled());
     QVERIFY(!c->isVisible());
     QTRY_COMPARE(f.Focus(), f.Btn("cmdSelectCity"));
@@ -97,7 +97,7 @@ void TestLocation::elevationFromDialogRefusedAtStart() {
     c->findChild<QPushButton*>("cmdOK")->click();
     QCOMPARE(f.B("txtBaroPress")->text(), QString("1e999"));
     f.Go();
-    QCOMPARE(f.w->ResultsShown(), 0);
+    QCOMPARE(f.Shown(), 0);
     QCOMPARE(f.prompts.Warnings(),
              QStringList{"The elevation must be between -10,000 and 145,365 ft"});
 }
@@ -114,7 +114,7 @@ void TestLocation::printMenusStayDisabledAfterDialog() {
     QVERIFY(!f.A("mnuCopyResults")->isEnabled());
     f.Go();
     Open(f);
-    f.w->Cities()->findChild<QPushButton*>("cmdCancel")->click();
+    f.Cities()->findChild<QPushButton*>("cmdCancel")->click();
     QVERIFY(f.A("mnuPrintGraphics")->isEnabled());
     QVERIFY(f.A("mnuPrintFormulas")->isEnabled());
     QVERIFY(f.A("mnuExportResults")->isEnabled());
@@ -130,7 +130,7 @@ void TestLocation::selectCityAfterRefusedLeave() {
     Fixture::Settle();
     // The click that left the refused box opens nothing; the focus is back in the box.
     QCOMPARE(f.prompts.Warnings().size(), 1);
-    QVERIFY(!f.w->Cities() || !f.w->Cities()->isVisible());
+    QVERIFY(!f.Cities() || !f.Cities()->isVisible());
     QVERIFY(f.w->isEnabled());
     QCOMPARE(f.Focus(), f.B("txtIndoorTemp"));
 }
@@ -140,10 +140,10 @@ void TestLocation::selectCityAfterRefusedLeave() {
 void TestLocation::otherWindowsWaitForDialog() {
     Fixture f(settings_);
     f.Go();
-    f.w->cmdShowFormulas_Click();
+    f.Btn("cmdShowFormulas")->click();
     f.A("mnuAbout")->trigger();
-    QWidget* formulas = f.w->Formulas();
-    QWidget* about = f.w->About();
+    QWidget* formulas = f.Formulas();
+    QWidget* about = f.About();
     frmCities* c = Open(f);
     QVERIFY(c->isEnabled());
     QVERIFY(!formulas->isEnabled());

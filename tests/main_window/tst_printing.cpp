@@ -117,17 +117,17 @@ void TestPrinting::printsToPdf() {
     bool timerStopped = false;
     f.prompts.printer = [&](QPrinter& p) {
         coloursWhilePrinting = ColoursOf(f);
-        TextsOf(item == "mnuPrintFormulas" ? *static_cast<QWidget*>(f.w->Formulas())
+        TextsOf(item == "mnuPrintFormulas" ? *static_cast<QWidget*>(f.Formulas())
                                            : *f.w->centralWidget(),
                 &shown, &hidden);
         buttonsHidden = item == "mnuPrintFormulas"
-                            ? !f.w->Formulas()
+                            ? !f.Formulas()
                                    ->findChild<QPushButton*>("cmdShowGraphics")
-                                   ->isVisibleTo(f.w->Formulas())
+                                   ->isVisibleTo(f.Formulas())
                             : !f.Btn("cmdGo")->isVisibleTo(f.w.get()) &&
                                   !f.Btn("cmdSelectCity")->isVisibleTo(f.w.get()) &&
                                   !f.Btn("cmdShowFormulas")->isVisibleTo(f.w.get());
-        timerStopped = !f.w->Timer1()->isActive();
+        timerStopped = !f.Timer1()->isActive();
         return ToPdf(pdf)(p);
     };
     const QList<QColor> own = ColoursOf(f);
@@ -145,7 +145,7 @@ void TestPrinting::printsToPdf() {
         QCOMPARE(coloursWhilePrinting, own);
     }
     QCOMPARE(ColoursOf(f), own);
-    QVERIFY(f.w->Timer1()->isActive());
+    QVERIFY(f.Timer1()->isActive());
     int pages = 0;
     const QImage page = RenderPage(pdf, &pages);
     if (page.isNull()) QSKIP("pdftoppm is not installed");
@@ -191,7 +191,7 @@ void TestPrinting::cancelRestores() {
     QVERIFY(f.Btn("cmdGo")->isVisible());
     QVERIFY(f.Btn("cmdSelectCity")->isVisible());
     QVERIFY(f.Btn("cmdShowFormulas")->isVisible());
-    QVERIFY(f.w->Timer1()->isActive());
+    QVERIFY(f.Timer1()->isActive());
     QCOMPARE(f.L("lblDrawThruBTUAirLoad")->palette().color(QPalette::WindowText),
              QColor(0, 0, 255));
     QCOMPARE(f.L("lblBloThruBTUAirLoad")->palette().color(QPalette::WindowText), QColor(0, 0, 255));
@@ -200,9 +200,9 @@ void TestPrinting::cancelRestores() {
     QCOMPARE(f.L("Label7")->palette().color(QPalette::WindowText),
              QApplication::palette().color(QPalette::WindowText));
     if (item == "mnuPrintFormulas")
-        QVERIFY(f.w->Formulas()
+        QVERIFY(f.Formulas()
                     ->findChild<QPushButton*>("cmdShowGraphics")
-                    ->isVisibleTo(f.w->Formulas()));
+                    ->isVisibleTo(f.Formulas()));
 }
 
 void TestPrinting::formulasNeverShown() {
@@ -212,9 +212,9 @@ void TestPrinting::formulasNeverShown() {
     f.prompts.printer = ToPdf(dir.filePath("formulas.pdf"));
     f.A("mnuPrintFormulas")->trigger();
     QVERIFY(QFile::exists(dir.filePath("formulas.pdf")));
-    QVERIFY(!f.w->Formulas()->isVisible());
+    QVERIFY(!f.Formulas()->isVisible());
     f.Btn("cmdShowFormulas")->click();
-    QVERIFY(f.w->Formulas()->findChild<QPushButton*>("cmdShowGraphics")->isVisible());
+    QVERIFY(f.Formulas()->findChild<QPushButton*>("cmdShowGraphics")->isVisible());
 }
 
 void TestPrinting::disabledWhenStopped() {

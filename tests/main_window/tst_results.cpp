@@ -94,10 +94,10 @@ void TestResults::startWritesEveryLabel() {
 
 void TestResults::startWritesFormulas() {
     Fixture f(settings_);
-    QVERIFY(!f.w->Formulas(false));
+    QVERIFY(!f.Formulas());
     f.Go();
     // Filled even though it was never shown.
-    frmFormulas* fw = f.w->Formulas(false);
+    frmFormulas* fw = f.Formulas();
     QVERIFY(fw);
     QVERIFY(!fw->isVisible());
     const QList<QPair<QString, QString>> expected = {
@@ -122,14 +122,14 @@ void TestResults::startWritesFormulas() {
 void TestResults::startState() {
     Fixture f(settings_);
     f.Go();
-    QCOMPARE(f.w->ResultsShown(), 1);
+    QCOMPARE(f.Shown(), 1);
     QCOMPARE(f.Btn("cmdGo")->text(), QString("Shut 'em down"));
     QVERIFY(f.Btn("cmdShowFormulas")->isVisible());
     QCOMPARE(f.Focus(), f.Btn("cmdShowFormulas"));
     QVERIFY(f.A("mnuPrintGraphics")->isEnabled());
     QVERIFY(f.A("mnuPrintFormulas")->isEnabled());
-    QVERIFY(f.w->Timer1()->isActive());
-    QCOMPARE(f.w->Timer1()->interval(), 250);
+    QVERIFY(f.Timer1()->isActive());
+    QCOMPARE(f.Timer1()->interval(), 250);
 }
 
 void TestResults::flames_data() {
@@ -166,10 +166,10 @@ void TestResults::flames() {
     f.B("txtBloThruDisTemp")->setText(bloLimits.section(',', 0, 0));
     f.B("txtBloThruTempRise")->setText(bloLimits.section(',', 1, 1));
     f.Go();
-    QCOMPARE(f.w->Canvas()->Geometry("imgDrawThruFlame"), draw);
-    QCOMPARE(f.w->Canvas()->Geometry("imgBloThruFlame"), blo);
-    QVERIFY(f.w->Canvas()->IsVisible("imgDrawThruFlame"));
-    QVERIFY(f.w->Canvas()->IsVisible("imgBloThruFlame"));
+    QCOMPARE(f.Canvas()->Geometry("imgDrawThruFlame"), draw);
+    QCOMPARE(f.Canvas()->Geometry("imgBloThruFlame"), blo);
+    QVERIFY(f.Canvas()->IsVisible("imgDrawThruFlame"));
+    QVERIFY(f.Canvas()->IsVisible("imgBloThruFlame"));
 }
 
 void TestResults::viewsAfterStart_data() {
@@ -191,13 +191,13 @@ void TestResults::viewsAfterStart() {
     const QStringList all = kValueLabels + kCaptions;
     if (details) {
         QCOMPARE(VisibleOf(f, all), all);
-        QVERIFY(f.w->Canvas()->IsVisible("Line39") && f.w->Canvas()->IsVisible("Line40"));
+        QVERIFY(f.Canvas()->IsVisible("Line39") && f.Canvas()->IsVisible("Line40"));
     } else {
         QStringList expected;
         for (const QString& n : all)
             if (kPresentation.contains(n)) expected << n;
         QCOMPARE(VisibleOf(f, all), expected);
-        QVERIFY(!f.w->Canvas()->IsVisible("Line39"));
+        QVERIFY(!f.Canvas()->IsVisible("Line39"));
     }
     QVERIFY(f.Visible("lblDrawThruFanTemp") && f.Visible("lblBloThruFanTemp"));
     QCOMPARE(f.L("Label18")->text(), QString("Actual Discharge Temperature (\u00B0F)"));
@@ -210,16 +210,16 @@ void TestResults::switchingViews() {
     f.A("mnuViewPresentation")->trigger();
     QVERIFY(!f.A("mnuViewDetails")->isChecked());
     QVERIFY(f.A("mnuViewPresentation")->isChecked());
-    QCOMPARE(f.w->ResultsShown(), 1);  // the rewrite of the limit boxes stops nothing
+    QCOMPARE(f.Shown(), 1);  // the rewrite of the limit boxes stops nothing
     // The detail set goes; the net set stays from the Details layout.
     QCOMPARE(VisibleOf(f, kNet), kNet);
     QVERIFY(!f.Visible("lblDrawThruInletCFM"));
     QVERIFY(!f.Visible("Label19"));
-    QVERIFY(f.w->Canvas()->IsVisible("Line39"));
+    QVERIFY(f.Canvas()->IsVisible("Line39"));
     QCOMPARE(f.B("txtDrawThruDisTemp")->text(), QString("110"));
     f.A("mnuViewDetails")->trigger();
     QVERIFY(f.Visible("lblDrawThruInletCFM"));
-    QCOMPARE(f.w->ResultsShown(), 1);
+    QCOMPARE(f.Shown(), 1);
     // Stopped, a view command only moves the check marks.
     f.Go();
     f.A("mnuViewPresentation")->trigger();
@@ -235,9 +235,9 @@ void TestResults::stopRestores() {
     QCOMPARE(f.B("txtBloThruTempRise")->text(), QString("95"));
     QCOMPARE(f.B("txtDrawThruTempRise")->text(), QString("12"));
     const QString formulaBefore =
-        f.w->Formulas()->findChild<QLabel*>("lblBloThruAirDensity")->text();
+        f.Formulas()->findChild<QLabel*>("lblBloThruAirDensity")->text();
     f.Go();
-    QCOMPARE(f.w->ResultsShown(), 0);
+    QCOMPARE(f.Shown(), 0);
     QCOMPARE(f.B("txtBloThruDisTemp")->text(), QString("95"));
     QCOMPARE(f.B("txtBloThruTempRise")->text(), QString("160"));
     QCOMPARE(f.B("txtDrawThruDisTemp")->text(), QString("140"));
@@ -248,14 +248,14 @@ void TestResults::stopRestores() {
     QVERIFY(!f.Btn("cmdShowFormulas")->isVisible());
     QVERIFY(!f.A("mnuPrintGraphics")->isEnabled());
     QVERIFY(!f.A("mnuPrintFormulas")->isEnabled());
-    QVERIFY(!f.w->Timer1()->isActive());
+    QVERIFY(!f.Timer1()->isActive());
     QCOMPARE(VisibleOf(f, kValueLabels + kCaptions), QStringList());
-    QVERIFY(!f.w->Canvas()->IsVisible("imgDrawThruFlame"));
-    QVERIFY(!f.w->Canvas()->IsVisible("Line40"));
+    QVERIFY(!f.Canvas()->IsVisible("imgDrawThruFlame"));
+    QVERIFY(!f.Canvas()->IsVisible("Line40"));
     QCOMPARE(f.L("lblDrawThruInletCFM")->text(), QString("0"));
     QCOMPARE(f.L("lblBloThruDisTemp")->text(), QString());
     QCOMPARE(f.L("lblBloThruBTUAirLoad")->text(), QString("807"));  // not reset
-    QCOMPARE(f.w->Formulas()->findChild<QLabel*>("lblBloThruAirDensity")->text(), formulaBefore);
+    QCOMPARE(f.Formulas()->findChild<QLabel*>("lblBloThruAirDensity")->text(), formulaBefore);
 }
 
 void TestResults::limitBoxesShowWholeValues() {
@@ -278,7 +278,7 @@ void TestResults::limitBoxesShowWholeValues() {
 
 void TestResults::wheels() {
     Fixture f(settings_);
-    DiagramCanvas* c = f.w->Canvas();
+    DiagramCanvas* c = f.Canvas();
     auto set = [&](int first, int last) {
         QList<bool> v;
         for (int n = first; n <= last; ++n) v << c->IsVisible(QStringLiteral("Line%1").arg(n));
@@ -286,26 +286,26 @@ void TestResults::wheels() {
     };
     const QList<bool> on(4, true), off(4, false);
     // The first tick leaves the Draw Thru wheel as it is and turns the Blow Thru wheel.
-    f.w->Timer1_Timer();
+    f.Diagram()->TurnWheels();
     QCOMPARE(set(23, 26), on);
     QCOMPARE(set(27, 30), off);
     QCOMPARE(set(31, 34), on);
     QCOMPARE(set(35, 38), off);
-    QCOMPARE(f.w->WheelPhase(), 1);
-    f.w->Timer1_Timer();
+    QCOMPARE(f.Diagram()->WheelPhase(), 1);
+    f.Diagram()->TurnWheels();
     QCOMPARE(set(23, 26), off);
     QCOMPARE(set(27, 30), on);
     QCOMPARE(set(31, 34), off);
     QCOMPARE(set(35, 38), on);
-    QCOMPARE(f.w->WheelPhase(), 0);
+    QCOMPARE(f.Diagram()->WheelPhase(), 0);
     // The phase carries over a stop and a new start.
-    f.w->Timer1_Timer();
+    f.Diagram()->TurnWheels();
     f.Go();
     f.Go();
-    QCOMPARE(f.w->WheelPhase(), 1);
+    QCOMPARE(f.Diagram()->WheelPhase(), 1);
     QCOMPARE(set(31, 34), on);
     f.Go();
-    QCOMPARE(f.w->WheelPhase(), 1);
+    QCOMPARE(f.Diagram()->WheelPhase(), 1);
 }
 
 namespace {
@@ -325,8 +325,8 @@ void TestResults::timerRepaintsOnlyWheels() {
     f.Go();
     QCoreApplication::processEvents();
     PaintSpy spy;
-    f.w->Canvas()->installEventFilter(&spy);
-    f.w->Timer1_Timer();
+    f.Canvas()->installEventFilter(&spy);
+    f.Diagram()->TurnWheels();
     QCoreApplication::processEvents();
     const QRect wheels = TwipsRect(2300, 2000, 2200, 3150);  // both wheels and a margin
     QVERIFY(!spy.painted.isEmpty());
@@ -337,14 +337,14 @@ void TestResults::timerRepaintsOnlyWheels() {
                             .arg(spy.painted.boundingRect().width())
                             .arg(spy.painted.boundingRect().height())));
     QVERIFY(spy.painted.boundingRect().width() * spy.painted.boundingRect().height() <
-            f.w->Canvas()->width() * f.w->Canvas()->height() / 8);
+            f.Canvas()->width() * f.Canvas()->height() / 8);
 }
 
 void TestResults::formulasWindow() {
     Fixture f(settings_);
     f.Go();
     f.Btn("cmdShowFormulas")->click();
-    frmFormulas* fw = f.w->Formulas(false);
+    frmFormulas* fw = f.Formulas();
     QTRY_VERIFY(fw->isVisible());
     QVERIFY(fw->windowFlags() & Qt::FramelessWindowHint);
     QCOMPARE(fw->windowTitle(), QString("Formulas"));

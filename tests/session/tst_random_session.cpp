@@ -142,8 +142,8 @@ public:
         }
         if (kind < 86) {
             QTest::mouseClick(f_.Btn("cmdSelectCity"), Qt::LeftButton);
-            if (f_.w->Cities() && f_.w->Cities()->isVisible())
-                (void)QTest::qWaitForWindowActive(f_.w->Cities());
+            if (f_.Cities() && f_.Cities()->isVisible())
+                (void)QTest::qWaitForWindowActive(f_.Cities());
             return "open the location dialog";
         }
         if (kind < 90) {
@@ -155,21 +155,21 @@ public:
             return "no printing";
         }
         if (kind < 95) {
-            if (f_.w->Timer1()->isActive()) f_.w->Timer1_Timer();
+            if (f_.Timer1()->isActive()) f_.Diagram()->TurnWheels();
             return "tick";
         }
         if (f_.Btn("cmdShowFormulas")->isVisible()) {
-            f_.w->cmdShowFormulas_Click();
+            f_.Btn("cmdShowFormulas")->click();
             // The formulas window is active before the user goes back.
-            (void)QTest::qWaitForWindowActive(f_.w->Formulas());
-            f_.w->Formulas()->cmdShowGraphics_Click();
+            (void)QTest::qWaitForWindowActive(f_.Formulas());
+            f_.Formulas()->cmdShowGraphics_Click();
             return "formulas and back";
         }
         return "nothing";
     }
 
     QString CitiesStep() {
-        frmCities* c = f_.w->Cities();
+        frmCities* c = f_.Cities();
         auto* states = c->findChild<QListWidget*>("lstState");
         auto* cities = c->findChild<QListWidget*>("lstCities");
         switch (rng_.bounded(5)) {
@@ -199,7 +199,7 @@ public:
 
     // Empty when all holds.
     QString Check(int warningsBefore) {
-        const bool shown = f_.w->ResultsShown() != 0;
+        const bool shown = f_.Shown() != 0;
         const QString caption = f_.Btn("cmdGo")->text();
         if (shown != (caption == "Shut 'em down")) return "caption " + caption;
         // While the location dialog is up the whole window, menus included, is disabled.
@@ -210,11 +210,11 @@ public:
             return "menus enabled under the location dialog";
         }
         if (f_.Btn("cmdShowFormulas")->isVisibleTo(f_.w.get()) != shown) return "formulae button";
-        if (f_.w->Timer1()->isActive() != shown) return "timer";
+        if (f_.Timer1()->isActive() != shown) return "timer";
         QStringList limits;
         for (const char* b : kLimits) limits << f_.B(b)->text();
         if (!shown && wasShown_) {
-            const SharedValues& s = f_.w->Shared();
+            const SharedValues& s = f_.Session()->Shared();
             const QStringList saved = {QString::fromStdString(s.SavedBloThruDisTemp),
                                        QString::fromStdString(s.SavedBloThruTempRise),
                                        QString::fromStdString(s.SavedDrawThruDisTemp),
@@ -313,7 +313,7 @@ void TestRandomSession::randomActions() {
             QStringList boxes;
             for (const char* b : kBoxes) boxes << f.B(b)->text();
             qInfo("%d: %s | shown %d | focus %s | %s | warnings %s", i, qPrintable(recent.last()),
-                  f.w->ResultsShown(),
+                  f.Shown(),
                   qPrintable(QApplication::focusWidget() ? QApplication::focusWidget()->objectName()
                                                          : QString("-")),
                   qPrintable(boxes.join('|')),

@@ -1,22 +1,20 @@
-// Job files on the main window: opening and saving them from the File menu, the recent jobs,
-// and opening a job file dropped on the window.
+#include "job_files.h"
+
 #include <QAction>
 #include <QDir>
-#include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
-#include <QKeySequence>
 #include <QMenu>
 #include <QMimeData>
 #include <QUrl>
 #include <string_view>
 #include <utility>
 
-#include "frm_cities.h"
-#include "frm_halvex.h"
+#include "comparison_session.h"
 #include "input_box.h"
 #include "job_file.h"
 #include "location_table.h"
+#include "named_controls.h"
 #include "prompts.h"
 #include "settings_store.h"
 
@@ -67,118 +65,96 @@ QString DraggedJob(const QMimeData* data) {
     return path.endsWith(QLatin1String(kExtension), Qt::CaseInsensitive) ? path : QString();
 }
 
-// After the drop has ended: a warning must not hold up the program the file came from.
-void OpenLater(frmHalvex* window, const QString& path) {
-    QMetaObject::invokeMethod(
-        window, [window, path] { window->OpenJob(path); }, Qt::QueuedConnection);
-}
-
-// The boxes take dropped text themselves; a job file dropped on one opens, as it does
-// anywhere else on the window.
-class JobDropOnBox : public QObject {
-public:
-    explicit JobDropOnBox(frmHalvex* window) : QObject(window), window_(window) {}
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        const auto type = event->type();
-        if (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop)
-            return QObject::eventFilter(watched, event);
-        auto* drop = static_cast<QDropEvent*>(event);
-        const QString path = DraggedJob(drop->mimeData());
-        if (path.isEmpty()) return QObject::eventFilter(watched, event);
-        drop->acceptProposedAction();
-        if (type == QEvent::Drop) OpenLater(window_, path);
-        return true;
-    }
-
-private:
-    frmHalvex* window_;
-};
-
 }  // namespace
 
+JobFiles::JobFiles(Prompts& prompts, SettingsStore& settings, ComparisonSession& session,
+                   const Boxes& boxes, QWidget* window)
+    : QObject(window),
+      prompts_(prompts),
+      settings_(settings),
+      session_(session),
+      boxes_(boxes),
+      window_(window) {
+    setObjectName("jobFiles");
+    // A job file dropped anywhere on the window opens; the boxes take dropped text themselves
+    // and are watched too.
+    window_->setAcceptDrops(true);
+    window_->installEventFilter(this);
+    for (InputBox* box : boxes_) box->installEventFilter(this);
+}
+
 // Above the documented items of the File menu, set off by a separator.
-void frmHalvex::CreateJobItems(QMenu* file) {
-    OnClick(Item(file, "mnuOpenJob", QStringLiteral("&Open Job\u2026")),
-            &frmHalvex::mnuOpenJob_Click)
-        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-    OnClick(Item(file, "mnuSaveJob", QStringLiteral("&Save Job As\u2026")),
-            &frmHalvex::mnuSaveJob_Click)
-        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    mnuRecentJobs_ = new QMenu(QStringLiteral("Recent &Jobs"), file);
-    mnuRecentJobs_->setObjectName("mnuRecentJobs");
-    mnuRecentJobs_->menuAction()->setObjectName("mnuRecentJobs");
+void JobFiles::AddMenuItems(QMenu* file) {
+    connect(AddMenuItem(file, "mnuOpenJob", QStringLiteral("&Open Job\u2026"),
+                        QKeySequence(Qt::CTRL | Qt::Key_O)),
+            &QAction::triggered, this, &JobFiles::mnuOpenJob_Click);
+    connect(AddMenuItem(file, "mnuSaveJob", QStringLiteral("&Save Job As\u2026"),
+                        QKeySequence(Qt::CTRL | Qt::Key_S)),
+            &QAction::triggered, this, &JobFiles::mnuSaveJob_Click);
+    mnuRecentJobs_ = AddSubmenu(file, "mnuRecentJobs", QStringLiteral("Recent &Jobs"));
     mnuRecentJobs_->setToolTipsVisible(true);
     file->addMenu(mnuRecentJobs_);
     file->addSeparator()->setObjectName("mnuJobsSeparator");
-    SetRecentJobs(settings_->RecentJobs().mid(0, kRecentJobCount));
-
-    setAcceptDrops(true);
-    auto* dropOnBox = new JobDropOnBox(this);
-    for (InputBox* box : boxes_) box->installEventFilter(dropOnBox);
+    SetRecentJobs(settings_.RecentJobs().mid(0, kRecentJobCount));
 }
 
-void frmHalvex::mnuOpenJob_Click() {
-    const QString path = prompts_->ChooseOpenFile(kOpenTitle, kFilter);
-    if (!path.isEmpty()) OpenJob(path);
+void JobFiles::mnuOpenJob_Click() {
+    const QString path = prompts_.ChooseOpenFile(kOpenTitle, kFilter);
+    if (!path.isEmpty()) Open(path);
 }
 
-void frmHalvex::mnuSaveJob_Click() {
-    QString path = prompts_->ChooseSaveFile(kSaveTitle, kFilter,
-                                            jobPath_.isEmpty() ? kSuggestedName : jobPath_);
+void JobFiles::mnuSaveJob_Click() {
+    QString path = prompts_.ChooseSaveFile(kSaveTitle, kFilter,
+                                           jobPath_.isEmpty() ? kSuggestedName : jobPath_);
     if (path.isEmpty()) return;
     if (QFileInfo(path).suffix().isEmpty()) path += kExtension;
-    SaveJob(path);
+    Save(path);
 }
 
-bool frmHalvex::OpenJob(const QString& path) {
+QString JobFiles::BoxText(Field field) const {
+    return boxes_[static_cast<std::size_t>(field)]->text();
+}
+
+bool JobFiles::Open(const QString& path) {
     const JobRead read = ReadJob(path);
     if (!read.job) {
-        prompts_->Warn(QStringLiteral("Cannot open job %1: %2").arg(Shown(path), read.error),
-                       kCannotOpen);
+        prompts_.Warn(QStringLiteral("Cannot open job %1: %2").arg(Shown(path), read.error),
+                      kCannotOpen);
         return false;
     }
     // The texts go in as the location dialog's OK puts its own: any change stops a displayed
     // comparison, and nothing is range-checked until a box is left or a comparison starts.
-    if (resultsShown_) StopComparison();
+    session_.Stop();
     for (Field field : kJobFields)
-        Box(field)->PutText(QString::fromStdString(read.job->inputs.FieldText(field)));
+        boxes_[static_cast<std::size_t>(field)]->PutText(
+            QString::fromStdString(read.job->inputs.FieldText(field)));
     jobNote_ = read.job->note;
     lastPlace_.reset();
     // A place of the table is where the location dialog opens next, as a pick of it would;
     // the user wants it now, whether or not the settings are to be saved on exit.
     if (const auto place = read.job->place ? FindPlace(*read.job->place) : std::nullopt) {
-        settings_->SetState(place->first);
-        settings_->SetCity(place->second);
-        if (cities_) cities_->SelectPlace(place->first, place->second);
-        lastPlace_ = PlacePick{place->first, place->second, Box(Field::Elevation)->text(),
-                               Box(Field::OutdoorTemp)->text()};
+        settings_.SetState(place->first);
+        settings_.SetCity(place->second);
+        emit placeOpened(place->first, place->second);
+        lastPlace_ = PlacePick{place->first, place->second, BoxText(Field::Elevation),
+                               BoxText(Field::OutdoorTemp)};
     }
     jobPath_ = QFileInfo(path).absoluteFilePath();
     AddRecentJob(jobPath_);
     return true;
 }
 
-bool frmHalvex::SaveJob(const QString& path) {
+bool JobFiles::Save(const QString& path) {
     Job job;
-    job.inputs = InputsFromBoxes();
-    // While results are shown the limit boxes hold the actual values: the job keeps the
-    // user's limits, which the stop puts back.
-    if (resultsShown_) {
-        job.inputs.DrawThruDisTemp = shared_.SavedDrawThruDisTemp;
-        job.inputs.DrawThruTempRise = shared_.SavedDrawThruTempRise;
-        job.inputs.BloThruDisTemp = shared_.SavedBloThruDisTemp;
-        job.inputs.BloThruTempRise = shared_.SavedBloThruTempRise;
-    }
-    if (lastPlace_ && Box(Field::Elevation)->text() == lastPlace_->elevation &&
-        Box(Field::OutdoorTemp)->text() == lastPlace_->outdoorTemp)
+    job.inputs = session_.UserInputs(TextsOf(boxes_));
+    if (lastPlace_ && BoxText(Field::Elevation) == lastPlace_->elevation &&
+        BoxText(Field::OutdoorTemp) == lastPlace_->outdoorTemp)
         job.place = NameOfPlace(lastPlace_->state, lastPlace_->city);
     job.note = jobNote_;
     const QString error = WriteJob(job, path);
     if (!error.isEmpty()) {
-        prompts_->Warn(QStringLiteral("Cannot save job %1: %2").arg(Shown(path), error),
-                       kCannotSave);
+        prompts_.Warn(QStringLiteral("Cannot save job %1: %2").arg(Shown(path), error),
+                      kCannotSave);
         return false;
     }
     jobPath_ = QFileInfo(path).absoluteFilePath();
@@ -188,24 +164,24 @@ bool frmHalvex::SaveJob(const QString& path) {
 
 // ---- Recent jobs ----
 
-void frmHalvex::RecentJob_Click(const QString& path) {
-    if (OpenJob(path) || QFileInfo::exists(path)) return;
+void JobFiles::RecentJob_Click(const QString& path) {
+    if (Open(path) || QFileInfo::exists(path)) return;
     QStringList paths = recentJobs_;
     paths.removeAll(path);
     SetRecentJobs(paths);
-    settings_->SetRecentJobs(recentJobs_);
+    settings_.SetRecentJobs(recentJobs_);
 }
 
-void frmHalvex::AddRecentJob(const QString& path) {
+void JobFiles::AddRecentJob(const QString& path) {
     QStringList paths = recentJobs_;
     paths.removeAll(path);
     paths.prepend(path);
     SetRecentJobs(paths.mid(0, kRecentJobCount));
-    settings_->SetRecentJobs(recentJobs_);
+    settings_.SetRecentJobs(recentJobs_);
 }
 
 // The list and the submenu that shows it; an empty list leaves the submenu disabled.
-void frmHalvex::SetRecentJobs(const QStringList& paths) {
+void JobFiles::SetRecentJobs(const QStringList& paths) {
     recentJobs_ = paths;
     // Not deleted at once: the item chosen may be the one whose click runs this.
     for (QAction* item : mnuRecentJobs_->actions()) {
@@ -227,37 +203,36 @@ void frmHalvex::SetRecentJobs(const QStringList& paths) {
 
 // ---- The place the elevation and outdoor texts came from ----
 
-// After OK has put the texts into the boxes. Only a city whose own values were copied
-// counts: an elevation typed over the city's is not that place's.
-void frmHalvex::LocationDialog_PlacePicked(const QString& elevation, const QString& outdoorTemp) {
+void JobFiles::PlacePicked(int state, int city, const QString& elevation,
+                           const QString& outdoorTemp) {
     lastPlace_.reset();
-    const int state = cities_->SelectedState();
-    const int city = cities_->SelectedCity();
     const auto values = LocationTable::LookUpCity(state, city);
     if (!values || elevation != QString::number(values->ElevationFeet) ||
         outdoorTemp != QString::number(values->DesignTempF))
         return;
-    lastPlace_ =
-        PlacePick{state, city, Box(Field::Elevation)->text(), Box(Field::OutdoorTemp)->text()};
+    lastPlace_ = PlacePick{state, city, BoxText(Field::Elevation), BoxText(Field::OutdoorTemp)};
 }
 
 // ---- Dropped job files ----
 
-void frmHalvex::dragEnterEvent(QDragEnterEvent* event) {
-    if (DraggedJob(event->mimeData()).isEmpty())
-        event->ignore();
-    else
-        event->acceptProposedAction();
-}
-
-void frmHalvex::dropEvent(QDropEvent* event) {
-    const QString path = DraggedJob(event->mimeData());
+bool JobFiles::eventFilter(QObject* watched, QEvent* event) {
+    const auto type = event->type();
+    if (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop)
+        return QObject::eventFilter(watched, event);
+    auto* drop = static_cast<QDropEvent*>(event);
+    const QString path = DraggedJob(drop->mimeData());
     if (path.isEmpty()) {
-        event->ignore();
-        return;
+        // The window takes no other drop; a box takes dropped text as usual.
+        if (watched != window_) return QObject::eventFilter(watched, event);
+        drop->ignore();
+        return true;
     }
-    event->acceptProposedAction();
-    OpenLater(this, path);
+    drop->acceptProposedAction();
+    // After the drop has ended: a warning must not hold up the program the file came from.
+    if (type == QEvent::Drop)
+        QMetaObject::invokeMethod(
+            this, [this, path] { Open(path); }, Qt::QueuedConnection);
+    return true;
 }
 
 }  // namespace vevi

@@ -1,18 +1,17 @@
-// Results that leave the window: the comparison on display copied to the clipboard as a
-// table, or exported as a page of the diagram, a CSV table or a text report. Both read the
-// report the labels were written from, so they give exactly what the window shows.
+#include "results_export.h"
+
 #include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
-#include <QPushButton>
-#include <QTimer>
 
-#include "frm_halvex.h"
-#include "input_box.h"
+#include "comparison_session.h"
+#include "named_controls.h"
 #include "page_export.h"
+#include "page_readier.h"
 #include "prompts.h"
 #include "report_text.h"
 
@@ -83,37 +82,43 @@ private:
 
 }  // namespace
 
-void frmHalvex::CreateResultsCommands(QMenu* file) {
-    mnuExportResults_ =
-        OnClick(Item(file, "mnuExportResults", QStringLiteral("&Export Results\u2026")),
-                &frmHalvex::mnuExportResults_Click);
-    mnuCopyResults_ =
-        OnClick(Item(file, "mnuCopyResults", "&Copy Results"), &frmHalvex::mnuCopyResults_Click);
-    mnuCopyResults_->setShortcuts(QKeySequence::Copy);
-    file->addSeparator();
-    for (QAction* item : {mnuExportResults_, mnuCopyResults_}) {
-        // Offered exactly while the print items are: while a comparison is on display.
-        item->setEnabled(mnuPrintFormulas_->isEnabled());
-        connect(mnuPrintFormulas_, &QAction::enabledChanged, item, &QAction::setEnabled);
-    }
-    auto* copyKeys = new CopyKeyFilter(mnuCopyResults_, this);
-    for (InputBox* box : boxes_) box->installEventFilter(copyKeys);
+ResultsExport::ResultsExport(Prompts& prompts, ComparisonSession& session, PageReadier& page,
+                             const std::vector<QWidget*>& boxes, QObject* parent)
+    : QObject(parent), prompts_(prompts), session_(session), page_(page), boxes_(boxes) {
+    setObjectName("resultsExport");
 }
 
-void frmHalvex::mnuCopyResults_Click() {
-    if (!resultsShown_ || !shownReport_) return;
+void ResultsExport::AddMenuItems(QMenu* file) {
+    QAction* exportItem =
+        AddMenuItem(file, "mnuExportResults", QStringLiteral("&Export Results\u2026"));
+    connect(exportItem, &QAction::triggered, this, &ResultsExport::mnuExportResults_Click);
+    QAction* copyItem = AddMenuItem(file, "mnuCopyResults", "&Copy Results");
+    copyItem->setShortcuts(QKeySequence::Copy);
+    connect(copyItem, &QAction::triggered, this, &ResultsExport::mnuCopyResults_Click);
+    file->addSeparator();
+    for (QAction* item : {exportItem, copyItem}) {
+        item->setEnabled(session_.Shown());
+        connect(&session_, &ComparisonSession::shownChanged, item, &QAction::setEnabled);
+    }
+    auto* copyKeys = new CopyKeyFilter(copyItem, this);
+    for (QWidget* box : boxes_) box->installEventFilter(copyKeys);
+}
+
+void ResultsExport::mnuCopyResults_Click() {
+    const ComparisonReport* report = session_.Report();
+    if (!report) return;
     auto* data = new QMimeData;
-    data->setText(QString::fromStdString(ReportTabSeparated(*shownReport_)));
-    data->setHtml(QString::fromStdString(ReportHtml(*shownReport_)));
+    data->setText(QString::fromStdString(ReportTabSeparated(*report)));
+    data->setHtml(QString::fromStdString(ReportHtml(*report)));
     QGuiApplication::clipboard()->setMimeData(data);
 }
 
-void frmHalvex::mnuExportResults_Click() {
-    if (!resultsShown_ || !shownReport_) return;
+void ResultsExport::mnuExportResults_Click() {
+    if (!session_.Shown()) return;
     QStringList filters;
     for (const ExportFormat& f : kExportFormats) filters << QString::fromUtf8(f.filter);
     QString filter = filters.first();
-    QString path = prompts_->ChooseExportFile(kExportTitle, filters, &filter);
+    QString path = prompts_.ChooseExportFile(kExportTitle, filters, &filter);
     if (path.isEmpty()) return;
     // A name that ends in one of the extensions says the format; any other name is given the
     // extension of the format picked.
@@ -122,34 +127,26 @@ void frmHalvex::mnuExportResults_Click() {
         format = &FormatOfFilter(filter);
         path += u'.' + QString::fromLatin1(format->extension);
     }
-    const QString error = WriteExport(path, *format);
-    if (!error.isEmpty()) prompts_->Warn(error, kExportFailed);
+    const QString error = Write(path, *format);
+    if (!error.isEmpty()) prompts_.Warn(error, kExportFailed);
 }
 
-QString frmHalvex::WriteExport(const QString& path, const ExportFormat& format) {
+QString ResultsExport::Write(const QString& path, const ExportFormat& format) {
+    const ComparisonReport& report = *session_.Report();
     switch (format.kind) {
         case ExportKind::Csv:
-            return WriteFileBytes(path, Utf8(ReportCsv(*shownReport_)));
+            return WriteFileBytes(path, Utf8(ReportCsv(report)));
         case ExportKind::Text:
-            return WriteFileBytes(path, Utf8(ReportText(*shownReport_)));
+            return WriteFileBytes(path, Utf8(ReportText(report)));
         default:
             break;
     }
     // The diagram as the colour print shows it: the flames still, the buttons left out.
-    timer1_->stop();
-    cmdGo_->hide();
-    cmdSelectCity_->hide();
-    cmdShowFormulas_->hide();
-    QWidget& page = *centralWidget();
-    const QString error =
-        format.kind == ExportKind::Pdf   ? WriteWidgetPdf(page, path, kDiagramDocument)
-        : format.kind == ExportKind::Svg ? WriteWidgetSvg(page, path, kDiagramDocument)
-                                         : WriteWidgetPng(page, path, kPngScale);
-    timer1_->start();
-    cmdGo_->show();
-    cmdSelectCity_->show();
-    cmdShowFormulas_->show();
-    return error;
+    const PageReadier::Scope ready(page_);
+    QWidget& page = page_.Page();
+    return format.kind == ExportKind::Pdf   ? WriteWidgetPdf(page, path, kDiagramDocument)
+           : format.kind == ExportKind::Svg ? WriteWidgetSvg(page, path, kDiagramDocument)
+                                            : WriteWidgetPng(page, path, kPngScale);
 }
 
 }  // namespace vevi

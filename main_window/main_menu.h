@@ -1,0 +1,25 @@
+// The main window's menu bar in the documented order, with the additions (job files, copy and
+// export, keys, the guide) beside the documented items. The window connects the items to its
+// handlers.
+#pragma once
+
+class QAction;
+class QMenu;
+class QMenuBar;
+
+namespace vevi {
+
+class JobFiles;
+class ResultsExport;
+
+struct MainMenu {
+    QMenu* printGraphics;
+    QAction *color, *bw, *printFormulas, *exit;
+    QAction *viewDetails, *viewPresentation;
+    QAction *matchInput, *matchOutput, *matchNet, *matchAirflow, *saveSettings;
+    QAction *about, *userGuide, *aboutQt;
+};
+
+MainMenu BuildMainMenu(QMenuBar* bar, JobFiles& jobs, ResultsExport& results);
+
+}  // namespace vevi

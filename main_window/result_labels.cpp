@@ -1,0 +1,198 @@
+#include "result_labels.h"
+
+#include <QLabel>
+#include <QPainter>
+#include <QStyle>
+
+#include "fonts.h"
+#include "twips.h"
+
+namespace vevi {
+namespace {
+
+using layout::Group;
+
+constexpr auto kActualDischarge = "Actual Discharge Temperature (\u00B0F)";
+constexpr auto kActualRise = "Actual Temperature Rise (\u00B0F)";
+constexpr auto kMaxDischarge = "Max. Discharge Temperature (\u00B0F)";
+constexpr auto kMaxRise = "Max. Temperature Rise (\u00B0F)";
+
+// A small caption stands this far right of its unit and below its caption's baseline (pixels).
+constexpr int kSubscriptGap = 2;
+constexpr int kSubscriptDrop = 3;
+
+// The values a stop zeroes, and those it empties; air load and net keep their texts.
+constexpr Quantity kZeroedOnStop[] = {Quantity::InletCFM, Quantity::DisCFM, Quantity::SpaceCFM,
+                                      Quantity::BTUOut, Quantity::BTUIn};
+constexpr Quantity kEmptiedOnStop[] = {Quantity::InletTemp, Quantity::DisTemp, Quantity::SpaceTemp};
+
+// A caption whose run of blanks before character `gapEnd` is drawn wider, so that a small
+// caption fits in it; its text stays as written.
+class CaptionLabel : public QLabel {
+public:
+    using QLabel::QLabel;
+    void WidenGap(qsizetype gapEnd, int extra) {
+        gapEnd_ = gapEnd;
+        extra_ = extra;
+        update();
+    }
+
+protected:
+    void paintEvent(QPaintEvent* event) override {
+        if (extra_ <= 0) return QLabel::paintEvent(event);
+        QPainter painter(this);
+        const QRect r = contentsRect();
+        const QString head = text().left(gapEnd_);
+        const int flags = int(alignment());
+        style()->drawItemText(&painter, r, flags, palette(), isEnabled(), head, foregroundRole());
+        const int shift = fontMetrics().horizontalAdvance(head) + extra_;
+        style()->drawItemText(&painter, r.adjusted(shift, 0, 0, 0), flags, palette(), isEnabled(),
+                              text().mid(gapEnd_), foregroundRole());
+    }
+
+private:
+    qsizetype gapEnd_ = 0;
+    int extra_ = 0;
+};
+
+QFont FontFor(layout::Style style) {
+    switch (style) {
+        case layout::Style::Small:
+            return MakeFont(FontFace::Arial, 6);
+        case layout::Style::Heading:
+            return MakeFont(FontFace::Arial, 9.75, true, false, true);
+        default:
+            return MakeFont(FontFace::Arial, 9.75, true);
+    }
+}
+
+// Invalid: the window-text colour.
+void SetTextColour(QLabel* label, const QColor& colour) {
+    QPalette p = label->palette();
+    p.setColor(QPalette::WindowText,
+               colour.isValid() ? colour : label->window()->palette().color(QPalette::WindowText));
+    label->setPalette(p);
+}
+
+// Lowered right after `after` of its caption, so that it reads as a subscript of the unit.
+// Where the caption's run of blanks is too short for it in the fonts at hand, the blanks are
+// widened, so that the text goes on clear of it.
+void PlaceSubscript(QLabel* small, CaptionLabel* caption, const char* after) {
+    const QFontMetrics fm(caption->font());
+    const QString prefix = QString::fromUtf8(after);
+    int x = caption->x() + fm.horizontalAdvance(prefix);
+    if (caption->alignment() & Qt::AlignRight)
+        x += caption->width() - fm.horizontalAdvance(caption->text());
+    small->adjustSize();
+    small->move(x + kSubscriptGap,
+                caption->y() + fm.ascent() - QFontMetrics(small->font()).ascent() + kSubscriptDrop);
+    if (caption->alignment() & Qt::AlignRight) return;
+    const QString text = caption->text();
+    qsizetype gapEnd = prefix.size();
+    while (gapEnd < text.size() && text[gapEnd] == ' ') ++gapEnd;
+    if (gapEnd == prefix.size() || gapEnd == text.size()) return;
+    const int overlap = small->geometry().right() + 1 + kSubscriptGap -
+                        (caption->x() + fm.horizontalAdvance(text.left(gapEnd)));
+    if (overlap > 0) caption->WidenGap(gapEnd, overlap);
+}
+
+bool ShownByView(Group g) {
+    return g == Group::Common || g == Group::Detail || g == Group::Net;
+}
+
+}  // namespace
+
+ResultLabels::ResultLabels(QWidget* client) : QObject(client) {
+    CaptionLabel* previous = nullptr;
+    for (const layout::LabelSpec& s : layout::Labels()) {
+        auto* label = new CaptionLabel(QString::fromUtf8(s.text), client);
+        label->setObjectName(s.name);
+        label->setFont(FontFor(s.style));
+        label->setGeometry(TwipsRect(s.left, s.top, s.width, s.height));
+        label->setAlignment((s.align == layout::Align::Right ? Qt::AlignRight : Qt::AlignLeft) |
+                            Qt::AlignTop);
+        SetTextColour(label, s.color);
+        label->setVisible(!ShownByView(s.group));
+        if (s.after) PlaceSubscript(label, previous, s.after);
+        if (s.value) {
+            const auto a = static_cast<std::size_t>(s.value->arrangement);
+            values_[a][static_cast<std::size_t>(s.value->quantity)] = label;
+            Name(s.value->arrangement, s.value->quantity, s.text);
+        }
+        if (s.group == Group::DischargeRow) dischargeRowCaption_ = label;
+        if (s.group == Group::RiseRow) riseRowCaption_ = label;
+        labels_.push_back(label);
+        previous = label;
+    }
+}
+
+QLabel* ResultLabels::Value(Arrangement a, Quantity q) const {
+    return values_[static_cast<std::size_t>(a)][static_cast<std::size_t>(q)];
+}
+
+void ResultLabels::Write(const ComparisonReport& report) {
+    for (Arrangement a : kArrangements) {
+        for (std::size_t i = 0; i < kQuantityCount; ++i) {
+            const std::string& text = report.Value(a, Quantity(i)).text;
+            Value(a, Quantity(i))->setText(QString::fromStdString(text));
+            Name(a, Quantity(i), text);
+        }
+    }
+}
+
+void ResultLabels::Clear() {
+    for (Arrangement a : kArrangements) {
+        for (Quantity q : kZeroedOnStop) {
+            Value(a, q)->setText("0");
+            Name(a, q, "0");
+        }
+        for (Quantity q : kEmptiedOnStop) {
+            Value(a, q)->clear();
+            Name(a, q, "");
+        }
+    }
+    const auto& specs = layout::Labels();
+    for (std::size_t i = 0; i < specs.size(); ++i)
+        if (specs[i].group == Group::FanTemp) labels_[i]->clear();
+    for (const auto& row : values_)
+        for (QLabel* value : row) value->hide();
+    for (std::size_t i = 0; i < specs.size(); ++i)
+        if (ShownByView(specs[i].group) && !specs[i].value) labels_[i]->hide();
+}
+
+void ResultLabels::ShowGroup(Group group, bool visible) {
+    const auto& specs = layout::Labels();
+    for (std::size_t i = 0; i < specs.size(); ++i)
+        if (specs[i].group == group) labels_[i]->setVisible(visible);
+}
+
+void ResultLabels::ShowActualRowCaptions(bool actual) {
+    dischargeRowCaption_->setText(actual ? kActualDischarge : kMaxDischarge);
+    riseRowCaption_->setText(actual ? kActualRise : kMaxRise);
+}
+
+void ResultLabels::UseOwnColours(bool own) {
+    const auto& specs = layout::Labels();
+    for (Arrangement a : kArrangements)
+        for (std::size_t i = 0; i < specs.size(); ++i)
+            if (specs[i].color.isValid() && specs[i].value && specs[i].value->arrangement == a)
+                SetTextColour(labels_[i], own ? specs[i].color : QColor());
+}
+
+// The bridge reads a label's accessible name in place of its text, so the name carries the
+// text too and is written whenever the text is. The temperatures carry their unit in their
+// text.
+void ResultLabels::Name(Arrangement a, Quantity q, const std::string& text) {
+    const QuantityInfo& info = Describe(q);
+    const QString shown = QString::fromStdString(text).simplified();
+    const QString unit = QString::fromUtf8(UnitText(info.unit));
+    QString name;
+    if (!shown.isEmpty()) {
+        name = QString::fromUtf8(ArrangementName(a)) + ' ' + QString::fromUtf8(info.description) +
+               ' ' + shown;
+        if (!shown.endsWith(unit)) name += ' ' + unit;
+    }
+    Value(a, q)->setAccessibleName(name);
+}
+
+}  // namespace vevi

@@ -1,0 +1,45 @@
+// The main window's labels, built from the layout's table: the fixed captions, the row
+// captions of the limits grid, and the result values, which it writes from a report, clears
+// on a stop, colours for print and names for screen readers.
+#pragma once
+
+#include <QObject>
+#include <array>
+#include <vector>
+
+#include "main_layout.h"
+#include "results.h"
+
+class QLabel;
+class QWidget;
+
+namespace vevi {
+
+class ResultLabels : public QObject {
+    Q_OBJECT
+public:
+    explicit ResultLabels(QWidget* client);
+
+    QLabel* Value(Arrangement a, Quantity q) const;
+    // Every value of the report, Draw Thru's first, each in the order a start writes them.
+    void Write(const ComparisonReport& report);
+    // The stop: values zeroed or emptied and hidden, the fan temperatures emptied, the
+    // captions that a view shows hidden. Air load and net keep their texts.
+    void Clear();
+    void ShowGroup(layout::Group group, bool visible);
+    // "Actual …" while a comparison is shown, "Max. …" otherwise.
+    void ShowActualRowCaptions(bool actual);
+    // The values in their own colours, or all in the window-text colour (black and white print).
+    void UseOwnColours(bool own);
+
+private:
+    // "Draw Thru inlet airflow 8,070 cfm": what the value is, said with the text it shows.
+    void Name(Arrangement a, Quantity q, const std::string& text);
+
+    std::vector<QLabel*> labels_;  // in the order of the layout's table
+    std::array<std::array<QLabel*, kQuantityCount>, kArrangements.size()> values_{};
+    QLabel* dischargeRowCaption_ = nullptr;
+    QLabel* riseRowCaption_ = nullptr;
+};
+
+}  // namespace vevi

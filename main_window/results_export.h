@@ -1,0 +1,42 @@
+// Results that leave the window: the comparison on display copied to the clipboard as a
+// table, or exported as a page of the diagram, a CSV table or a text report. Both read the
+// session's report, so they give exactly what the window shows.
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <vector>
+
+class QAction;
+class QMenu;
+class QWidget;
+
+namespace vevi {
+
+class ComparisonSession;
+class PageReadier;
+class Prompts;
+struct ExportFormat;
+
+class ResultsExport : public QObject {
+    Q_OBJECT
+public:
+    // Ctrl+C in any of `boxes` with no selection of its own copies the comparison too.
+    ResultsExport(Prompts& prompts, ComparisonSession& session, PageReadier& page,
+                  const std::vector<QWidget*>& boxes, QObject* parent);
+
+    // Export Results… and Copy Results, offered while a comparison is on display.
+    void AddMenuItems(QMenu* file);
+
+private:
+    void mnuExportResults_Click();
+    void mnuCopyResults_Click();
+    QString Write(const QString& path, const ExportFormat& format);
+
+    Prompts& prompts_;
+    ComparisonSession& session_;
+    PageReadier& page_;
+    std::vector<QWidget*> boxes_;
+};
+
+}  // namespace vevi
