@@ -9,7 +9,6 @@
 #include <QScreen>
 #include <QTimer>
 #include <QWindow>
-#include <cmath>
 #include <utility>
 
 #include "accessibility.h"
@@ -22,6 +21,7 @@
 #include "prompts.h"
 #include "settings_store.h"
 #include "twips.h"
+#include "window_frame.h"
 
 namespace vevi {
 namespace {
@@ -33,7 +33,7 @@ constexpr int kTimerIntervalMs = 250;
 }  // namespace
 
 frmHalvex::frmHalvex(Prompts* prompts, SettingsStore* settings)
-    : QMainWindow(nullptr),
+    : QMainWindow(nullptr, FixedSizeWindowFlags(Qt::Window)),
       ownPrompts_(prompts ? nullptr : std::make_unique<QtPrompts>(this)),
       ownSettings_(settings ? nullptr : std::make_unique<SettingsStore>()),
       prompts_(prompts ? prompts : ownPrompts_.get()),
@@ -107,17 +107,12 @@ void frmHalvex::Form_Load() {
     centreOnceFramed_ = true;
 }
 
-// The outer frame, title bar included, centred on the screen.
+// The outer frame, title bar included, centred on the screen the window opens on.
 void frmHalvex::CentreOnScreen() {
-    QScreen* screen = QGuiApplication::primaryScreen();
-    if (!screen) return;
-    const QRect s = screen->geometry();
-    QSize frame = sizeHint();
-    if (const QWindow* w = windowHandle()) frame = frame.grownBy(w->frameMargins());
-    // Each difference rounded to whole twips first, the halving truncated toward zero.
-    const double left = std::trunc(std::round(ToTwips(s.width() - frame.width())) / 2);
-    const double top = std::trunc(std::round(ToTwips(s.height() - frame.height())) / 2);
-    move(s.left() + Px(left), s.top() + Px(top));
+    const QScreen* s = screen();
+    if (!s) return;
+    const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+    setGeometry(QRect(CentredClientTopLeft(sizeHint(), frame, s->availableGeometry()), sizeHint()));
 }
 
 bool frmHalvex::event(QEvent* event) {
@@ -125,7 +120,7 @@ bool frmHalvex::event(QEvent* event) {
     if (centreOnceFramed_ && (type == QEvent::Move || type == QEvent::Show ||
                               type == QEvent::WindowActivate || type == QEvent::Paint)) {
         const QWindow* w = windowHandle();
-        if (w && !w->frameMargins().isNull()) {
+        if (w && HasPlausibleFrame(w->frameMargins(), sizeHint())) {
             centreOnceFramed_ = false;
             CentreOnScreen();
         }
