@@ -11,10 +11,12 @@ packages=(
     poppler-utils
     desktop-file-utils appstream dpkg-dev man-db
 )
-# The sanitizer and fuzzing builds need clang as well.
-if [ "${1:-}" = "--all" ]; then
-    packages+=(clang libclang-rt-14-dev)
-fi
+# The sanitizer and fuzzing builds need clang as well; the README's pictures a private X
+# server and the tools that drive and photograph it.
+case "${1:-}" in
+    --all) packages+=(clang libclang-rt-14-dev) ;;
+    --screenshots) packages+=(xvfb xdotool imagemagick) ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do
