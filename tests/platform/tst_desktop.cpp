@@ -6,7 +6,9 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTextBrowser>
+#include <QTimer>
 #include <QTranslator>
 #include <QtTest>
 #include <functional>
@@ -14,6 +16,7 @@
 
 #include "contrast.h"
 #include "palettes.h"
+#include "prompts.h"
 #include "toolkit_translations.h"
 #include "window_frame.h"
 
@@ -228,6 +231,36 @@ private slots:
         // The program's own texts have no translation.
         QCOMPARE(QCoreApplication::translate("vevi", "Select a City"), "Select a City");
     }
+    // The prompts are the program's: their buttons keep their texts in any language.
+    void promptButtonsUntranslated_data() {
+        QTest::addColumn<bool>("warning");
+        QTest::addColumn<QStringList>("buttons");
+        QTest::newRow("warning") << true << QStringList{"OK"};
+        QTest::newRow("input box") << false << QStringList{"Cancel", "OK"};
+    }
+    void promptButtonsUntranslated() {
+        QFETCH(bool, warning);
+        QFETCH(QStringList, buttons);
+        if (!LoadToolkitTranslations(QLocale("de_DE")))
+            QSKIP("the toolkit's translations are not installed");
+        QStringList seen;
+        // Read and closed as soon as it is up; nothing waits for a user.
+        QTimer::singleShot(0, this, [&seen] {
+            QWidget* box = QApplication::activeModalWidget();
+            QVERIFY(box);
+            for (auto* button : box->findChildren<QPushButton*>())
+                if (button->isVisibleTo(box)) seen << button->text();
+            box->close();
+        });
+        QtPrompts prompts;
+        if (warning)
+            prompts.Warn("text", "title");
+        else
+            prompts.AskText("prompt", "title");
+        seen.sort();
+        QCOMPARE(seen, buttons);
+    }
+
     void cleanup() {
         for (QTranslator* translator : qApp->findChildren<QTranslator*>()) delete translator;
     }
