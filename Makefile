@@ -4,7 +4,7 @@ BUILD_TYPE ?= RelWithDebInfo
 CMAKE_FLAGS ?=
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test bench clean format test-sanitize fuzz package
+.PHONY: all deps configure build run test bench clean format test-sanitize fuzz package screenshots
 
 all: build
 
@@ -65,6 +65,11 @@ fuzz:
 # A Debian package of the program, built by CPack into build/.
 package: build
 	cd $(BUILD) && cpack -G DEB
+
+# The README's pictures, taken from the program on a private X server.
+screenshots: build
+	@bash scripts/install-deps.sh --screenshots
+	bash scripts/screenshots.sh $(BUILD)/app/vevi docs
 
 clean:
 	rm -rf $(BUILD) build-sanitize build-fuzz

@@ -1,9 +1,12 @@
 #include <QApplication>
 #include <QByteArray>
 #include <QCoreApplication>
+#include <QLocale>
 
 #include "command_line.h"
 #include "frm_halvex.h"
+#include "palettes.h"
+#include "toolkit_translations.h"
 #include "version.h"
 
 namespace {
@@ -31,6 +34,8 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName("vevi");
     QApplication::setApplicationVersion(vevi::kVersion);
     QGuiApplication::setDesktopFileName(vevi::kAppId);
+    vevi::LoadToolkitTranslations(QLocale());
+    vevi::UseLightPaletteEverywhere();
     vevi::frmHalvex window;
     QObject::connect(&window, &vevi::frmHalvex::programEnded, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);

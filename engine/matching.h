@@ -33,8 +33,10 @@ std::optional<MatchedCapacities> MatchCapacities(MatchKind kind, double desired,
 std::string BloThruCapacityText(double cfm);
 std::string DrawThruCapacityText(double cfm);
 
-// What the command asks for ("Enter the desired input capacity for each heater (MBH):").
+// What the command asks for ("Enter the desired input capacity for each heater (MBH):"),
+// under this title.
 const char* MatchPrompt(MatchKind kind);
+inline constexpr const char* kMatchPromptTitle = "Enter Data";
 
 // The two capacity texts, or why they cannot be written: a capacity longer than its box
 // would be cut to a tenth of itself, so it is refused instead (one line per capacity).

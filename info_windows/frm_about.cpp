@@ -15,6 +15,7 @@
 #include "palettes.h"
 #include "twips.h"
 #include "version.h"
+#include "window_frame.h"
 
 namespace vevi {
 namespace {
@@ -60,9 +61,7 @@ void GrowToText(QLabel* label) {
 
 }  // namespace
 
-frmAbout::frmAbout(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint) {
+frmAbout::frmAbout(QWidget* parent) : QDialog(parent, FixedSizeWindowFlags(Qt::Dialog)) {
     setObjectName("frmAbout");
     setWindowTitle("About Vevi Razo ro. Vozo Veri Vevirazedo");
     setModal(false);

@@ -22,6 +22,7 @@
 #include "palettes.h"
 #include "settings_store.h"
 #include "twips.h"
+#include "window_frame.h"
 
 namespace vevi {
 namespace {
@@ -102,6 +103,7 @@ ListBox* AddList(QWidget* parent, const char* name, const QString& accessibleNam
     list->setUniformItemSizes(true);
     // Long names are cut at the edge rather than scrolled sideways.
     list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    RingFocus(list);
     return list;
 }
 
@@ -129,9 +131,7 @@ QPushButton* AddButton(QWidget* parent, const char* name, const QString& text,
 }  // namespace
 
 frmCities::frmCities(SettingsStore& settings)
-    : QDialog(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                           Qt::WindowCloseButtonHint),
-      settings_(settings) {
+    : QDialog(nullptr, FixedSizeWindowFlags(Qt::Dialog)), settings_(settings) {
     setObjectName("frmCities");
     setWindowTitle("Select a City");
     setModal(false);

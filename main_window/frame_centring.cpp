@@ -1,13 +1,11 @@
 #include "frame_centring.h"
 
 #include <QEvent>
-#include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
 #include <QWindow>
-#include <cmath>
 
-#include "twips.h"
+#include "window_frame.h"
 
 namespace vevi {
 
@@ -15,16 +13,15 @@ FrameCentring::FrameCentring(QWidget* window) : QObject(window), window_(window)
     window_->installEventFilter(this);
 }
 
+// On the screen the window opens on.
 void FrameCentring::Centre() {
-    QScreen* screen = QGuiApplication::primaryScreen();
-    if (!screen) return;
-    const QRect s = screen->geometry();
-    QSize frame = window_->sizeHint();
-    if (const QWindow* w = window_->windowHandle()) frame = frame.grownBy(w->frameMargins());
-    // Each difference rounded to whole twips first, the halving truncated toward zero.
-    const double left = std::trunc(std::round(ToTwips(s.width() - frame.width())) / 2);
-    const double top = std::trunc(std::round(ToTwips(s.height() - frame.height())) / 2);
-    window_->move(s.left() + Px(left), s.top() + Px(top));
+    const QScreen* s = window_->screen();
+    if (!s) return;
+    const QWindow* w = window_->windowHandle();
+    const QMargins frame = w ? w->frameMargins() : QMargins();
+    const QSize size = window_->sizeHint();
+    window_->setGeometry(
+        QRect(CentredClientTopLeft(size, frame, s->geometry(), s->availableGeometry()), size));
 }
 
 bool FrameCentring::eventFilter(QObject* watched, QEvent* event) {
@@ -33,7 +30,9 @@ bool FrameCentring::eventFilter(QObject* watched, QEvent* event) {
         (type == QEvent::Move || type == QEvent::Show || type == QEvent::WindowActivate ||
          type == QEvent::Paint)) {
         const QWindow* w = window_->windowHandle();
-        if (w && !w->frameMargins().isNull()) {
+        // Window managers report passing margins while they reparent a window: only a
+        // plausible frame counts, and without one the first centring stays.
+        if (w && HasPlausibleFrame(w->frameMargins(), window_->sizeHint())) {
             waitingForFrame_ = false;
             Centre();
         }

@@ -30,6 +30,7 @@
 #include "secondary_windows.h"
 #include "settings_store.h"
 #include "twips.h"
+#include "window_frame.h"
 
 namespace vevi {
 namespace {
@@ -38,14 +39,13 @@ constexpr auto kCaption = "Vevi Razo ro. Vozo Veri Vevirazedo";
 constexpr auto kIcon = ":/pictures/vevi.svg";
 constexpr auto kShutDown = "Shut 'em down";
 constexpr auto kFireUp = "Fire 'em up";  // after a stop: no exclamation mark
-constexpr auto kEnterData = "Enter Data";
 // Enter or Tab from the outdoor temperature selects this much of the elevation.
 constexpr int kElevationSelectedFromOutdoor = 4;
 
 }  // namespace
 
 frmHalvex::frmHalvex(Prompts* prompts, SettingsStore* settings)
-    : QMainWindow(nullptr),
+    : QMainWindow(nullptr, FixedSizeWindowFlags(Qt::Window)),
       ownPrompts_(prompts ? nullptr : std::make_unique<QtPrompts>(this)),
       ownSettings_(settings ? nullptr : std::make_unique<SettingsStore>()),
       prompts_(prompts ? prompts : ownPrompts_.get()),
@@ -329,7 +329,7 @@ bool frmHalvex::focusNextPrevChild(bool) {
 
 void frmHalvex::Match(MatchKind kind) {
     session_->Stop();
-    const QString answer = prompts_->AskText(MatchPrompt(kind), kEnterData);
+    const QString answer = prompts_->AskText(MatchPrompt(kind), kMatchPromptTitle);
     // The elevation is checked before anything is written: the start would refuse it.
     const auto desired = ReadMatchAnswer(answer.toStdString());
     if (!desired || !rangeCheck_->Accepts(*Box(Field::Elevation))) return;

@@ -1,11 +1,17 @@
 #include "palettes.h"
 
+#include <QApplication>
 #include <QStyle>
 #include <QStyleFactory>
+#include <QToolTip>
 #include <memory>
 
 namespace vevi {
 namespace {
+
+// Disabled text that still reads: about 5:1 on the dialogs' grey and more on white, yet
+// plainly lighter than the black of enabled text.
+const QColor kDisabledText(0x66, 0x66, 0x66);
 
 QPalette Standard() {
     // Fusion's palette is the same on every platform and does not follow the desktop.
@@ -19,6 +25,8 @@ QPalette Standard() {
             if (role != QPalette::NoRole) palette.setBrush(group, role, palette.brush(group, role));
         }
     }
+    for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        palette.setColor(QPalette::Disabled, role, kDisabledText);
     return palette;
 }
 
@@ -37,6 +45,14 @@ QPalette PaperPalette() {
         return p;
     }();
     return palette;
+}
+
+void UseLightPaletteEverywhere() {
+    const QPalette light = LightPalette();
+    // This also drops the colours a desktop theme gives kinds of control (menus, labels, text
+    // boxes) apart from the application's.
+    QApplication::setPalette(light);
+    QToolTip::setPalette(light);
 }
 
 }  // namespace vevi

@@ -5,20 +5,31 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
 #include <QRegularExpression>
 
 namespace vevi {
+namespace {
+
+constexpr auto kOk = "OK";
+constexpr auto kCancel = "Cancel";
+
+}  // namespace
 
 void QtPrompts::Warn(const QString& text, const QString& title) {
     QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Ok, parent_);
+    // The program's own button text, in whatever language the toolkit's dialogs speak.
+    box.button(QMessageBox::Ok)->setText(kOk);
     box.exec();
 }
 
 QString QtPrompts::AskText(const QString& prompt, const QString& title) {
-    bool ok = false;
-    const QString text =
-        QInputDialog::getText(parent_, title, prompt, QLineEdit::Normal, QString(), &ok);
-    return ok ? text : QString();
+    QInputDialog box(parent_);
+    box.setWindowTitle(title);
+    box.setLabelText(prompt);
+    box.setOkButtonText(kOk);
+    box.setCancelButtonText(kCancel);
+    return box.exec() == QDialog::Accepted ? box.textValue() : QString();
 }
 
 QString QtPrompts::ChooseExportFile(const QString& title, const QStringList& filters,

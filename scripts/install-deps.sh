@@ -6,14 +6,17 @@ set -euo pipefail
 packages=(
     cmake g++ make ninja-build pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
+    qt6-translations-l10n
     fonts-liberation2 fonts-comic-neue fonts-dejavu-core
     poppler-utils
     desktop-file-utils appstream dpkg-dev man-db
 )
-# The sanitizer and fuzzing builds need clang as well.
-if [ "${1:-}" = "--all" ]; then
-    packages+=(clang libclang-rt-14-dev)
-fi
+# The sanitizer and fuzzing builds need clang as well; the README's pictures a private X
+# server and the tools that drive and photograph it.
+case "${1:-}" in
+    --all) packages+=(clang libclang-rt-14-dev) ;;
+    --screenshots) packages+=(xvfb xdotool imagemagick) ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do

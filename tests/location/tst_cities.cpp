@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QFocusFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -6,10 +7,9 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
-
-#include "../window_test_main.h"
 #include <memory>
 
+#include "../window_test_main.h"
 #include "frm_cities.h"
 #include "location_table.h"
 #include "settings_store.h"
@@ -578,6 +578,38 @@ private slots:
         }
     }
 
+    // The list with the focus has a ring around it; no other list has one.
+    void focusRingOnLists_data() {
+        QTest::addColumn<QString>("focused");
+        QTest::addColumn<QString>("other");
+        QTest::newRow("lstState") << "lstState"
+                                  << "lstCities";
+        QTest::newRow("lstCities") << "lstCities"
+                                   << "lstState";
+    }
+    void focusRingOnLists() {
+        QFETCH(QString, focused);
+        QFETCH(QString, other);
+        Open();
+        auto ring = [this](const QString& list) {
+            return dialog_->findChild<QFocusFrame*>(list + "_focus");
+        };
+        QListWidget* list = List(qPrintable(focused));
+        list->setFocus(Qt::OtherFocusReason);
+        QTRY_VERIFY(list->hasFocus());
+        QVERIFY(ring(focused) && ring(other));
+        QVERIFY(ring(focused)->isVisible());
+        QCOMPARE(ring(focused)->widget(), list);
+        // Wholly outside the list, so that nothing of the list hides it.
+        QVERIFY(ring(focused)->geometry().contains(list->geometry()));
+        QVERIFY(ring(focused)->geometry() != list->geometry());
+        QVERIFY(!ring(other)->isVisible());
+        // Leaving the list takes its ring away.
+        Elevation()->setFocus(Qt::TabFocusReason);
+        QTRY_VERIFY(Elevation()->hasFocus());
+        QVERIFY(!ring(focused)->isVisible());
+    }
+
     void window() {
         store_ = std::make_unique<RecordingStore>();
         dialog_ = std::make_unique<frmCities>(*store_);
@@ -588,6 +620,7 @@ private slots:
         QVERIFY(!dialog_->isModal());
         QCOMPARE(dialog_->size(), QSize(Px(5085), Px(3465)));
         QCOMPARE(dialog_->minimumSize(), dialog_->maximumSize());
+        QVERIFY(!(dialog_->windowFlags() & Qt::WindowMaximizeButtonHint));
         QVERIFY(dialog_->font().bold());
         QCOMPARE(dialog_->font().pointSizeF(), 8.25);
         QCOMPARE(Box("txtElevation")->accessibleName(), "Elevation, feet");

@@ -7,6 +7,7 @@
 #include <QTextBrowser>
 #include <cmath>
 
+#include "contrast.h"
 #include "fixture.h"
 #include "frm_about.h"
 #include "frm_cities.h"
@@ -51,20 +52,6 @@ struct DarkDesktop {
         QApplication::setPalette(before);
     }
 };
-
-// WCAG relative luminance and contrast ratio.
-double Luminance(QColor c) {
-    const auto channel = [](double v) {
-        v /= 255;
-        return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * channel(c.red()) + 0.7152 * channel(c.green()) + 0.0722 * channel(c.blue());
-}
-
-double Contrast(QColor a, QColor b) {
-    const double la = Luminance(a), lb = Luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
 
 // The colour most of the area shows: what the text stands on.
 QColor Behind(const QImage& image, QRect area) {

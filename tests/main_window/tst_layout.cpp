@@ -19,6 +19,7 @@ void TestLayout::windowAndClientArea() {
     QCOMPARE(f.w->centralWidget()->size(), QSize(Px(10215), Px(6765)));
     // A fixed border: the window cannot be made larger or smaller.
     QCOMPARE(f.w->minimumSize(), f.w->maximumSize());
+    QVERIFY(!(f.w->windowFlags() & Qt::WindowMaximizeButtonHint));
 }
 
 void TestLayout::controlsAtStart_data() {
