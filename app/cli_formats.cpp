@@ -54,7 +54,8 @@ QJsonObject ArrangementJson(const ComparisonReport& report, Arrangement a) {
     for (std::size_t q = 0; q < kQuantityCount; ++q) {
         const QuantityInfo& info = Describe(Quantity(q));
         const ShownValue& shown = report.Value(a, info.quantity);
-        object.insert(QLatin1String(info.key), Figure(shown.text, shown.value, UnitText(info.unit)));
+        object.insert(QLatin1String(info.key),
+                      Figure(shown.text, shown.value, UnitText(info.unit)));
     }
     return object;
 }
@@ -140,8 +141,8 @@ QString PlacesOutput(std::optional<int> region, Format format) {
                           "Pressure (" + QString::fromLatin1(kPressureUnit) + ")"},
                          {false, false, true, true, true}, rows);
         case Format::Csv: {
-            QString out = QStringLiteral(
-                "region,place,elevation_ft,outdoor_f,barometric_pressure_in_hg\n");
+            QString out =
+                QStringLiteral("region,place,elevation_ft,outdoor_f,barometric_pressure_in_hg\n");
             for (const QStringList& row : rows) {
                 QStringList fields;
                 for (const QString& cell : row) fields << CsvField(cell);

@@ -83,12 +83,11 @@ void AddInputOptions(QCommandLineParser& parser, Site site) {
     for (const InputLabel& input : kInputLabels) {
         if (site == Site::FromEachPlace && IsSite(input.field)) continue;
         const FieldRule& rule = RuleOf(input.field);
-        parser.addOption(QCommandLineOption(
-            OptionName(input.field),
-            QStringLiteral("%1, %2 (default %3).")
-                .arg(FromUtf8(input.label), FromUtf8(input.unit),
-                     QString::fromLatin1(rule.designText)),
-            ValueName(input.field)));
+        parser.addOption(QCommandLineOption(OptionName(input.field),
+                                            QStringLiteral("%1, %2 (default %3).")
+                                                .arg(FromUtf8(input.label), FromUtf8(input.unit),
+                                                     QString::fromLatin1(rule.designText)),
+                                            ValueName(input.field)));
         if (site == Site::FromOptions && input.field == Field::Elevation)
             parser.addOption(QCommandLineOption(
                 "place",
@@ -138,8 +137,8 @@ Gathered GatherInputs(const QCommandLineParser& parser, Site site, const QString
 
     if (parser.isSet("job")) {
         const QString path = parser.value("job");
-        const QString source = path == QLatin1String("-") ? QStringLiteral("job on standard input")
-                                                           : "job " + path;
+        const QString source =
+            path == QLatin1String("-") ? QStringLiteral("job on standard input") : "job " + path;
         JobRead read = ReadJobArgument(path);
         if (!read.job) return refuse(kExitUsage, "Cannot open " + source + ": " + read.error);
         g.inputs = read.job->inputs;

@@ -14,8 +14,8 @@
 
 #include "cli_formats.h"
 #include "cli_options.h"
-#include "location_table.h"
 #include "field_rules.h"
+#include "location_table.h"
 #include "place_lookup.h"
 #include "results.h"
 #include "utf8_text.h"
@@ -232,12 +232,11 @@ int Sweep(const QStringList& args, QTextStream& out, QTextStream& err) {
 }
 
 int SaveJob(const QStringList& args, QTextStream& out, QTextStream& err) {
-    CommandParser command(
-        "save-job",
-        "Writes a job file of the nine input texts, and the place when --place\n"
-        "(or a job's place) gives the site. The texts are checked as compute\n"
-        "checks them, so that every job written computes. Only a regular file\n"
-        "or a new name is written over.");
+    CommandParser command("save-job",
+                          "Writes a job file of the nine input texts, and the place when --place\n"
+                          "(or a job's place) gives the site. The texts are checked as compute\n"
+                          "checks them, so that every job written computes. Only a regular file\n"
+                          "or a new name is written over.");
     command.AddInputs(Site::FromOptions);
     command.parser().addOption(QCommandLineOption("note", "A note kept with the job.", "TEXT"));
     command.AddPositional("FILE.vevi", "The job file to write.");
@@ -341,9 +340,8 @@ std::optional<QString> NoDisplay(const QProcessEnvironment& environment, int arg
         return std::nullopt;
     for (int i = 1; i < argc; ++i) {
         const QString argument = QFile::decodeName(argv[i]);
-        if (IsToolkitOption(argument) &&
-            (argument.contains(QLatin1String("platform")) ||
-             argument.contains(QLatin1String("display"))))
+        if (IsToolkitOption(argument) && (argument.contains(QLatin1String("platform")) ||
+                                          argument.contains(QLatin1String("display"))))
             return std::nullopt;
     }
     return QStringLiteral(

@@ -57,8 +57,8 @@ std::vector<std::string> Nearest(std::string_view query, const std::vector<std::
     ranked.reserve(names.size());
     for (std::size_t i = 0; i < names.size(); ++i)
         ranked.emplace_back(EditDistance(wanted, CodePoints(ComparableName(names[i]))), i);
-    const auto take = std::min<std::size_t>(static_cast<std::size_t>(std::max(count, 0)),
-                                            ranked.size());
+    const auto take =
+        std::min<std::size_t>(static_cast<std::size_t>(std::max(count, 0)), ranked.size());
     std::partial_sort(ranked.begin(), ranked.begin() + static_cast<std::ptrdiff_t>(take),
                       ranked.end());
     std::vector<std::string> nearest;

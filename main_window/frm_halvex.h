@@ -189,6 +189,7 @@ private:
     // Copying and export of the comparison shown (frm_halvex_export.cpp).
     void CreateResultsCommands(QMenu* file);
     QString WriteExport(const QString& path, const ExportFormat& format);
+    std::string ShownPlace() const;
 
     // Invalid: the window-text colour.
     static void SetTextColour(QLabel* label, const QColor& colour);

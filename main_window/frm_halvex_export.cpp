@@ -13,6 +13,7 @@
 #include "frm_halvex.h"
 #include "input_box.h"
 #include "page_export.h"
+#include "place_lookup.h"
 #include "prompts.h"
 #include "report_text.h"
 
@@ -100,11 +101,19 @@ void frmHalvex::CreateResultsCommands(QMenu* file) {
     for (InputBox* box : boxes_) box->installEventFilter(copyKeys);
 }
 
+// "REGION/PLACE" while the site boxes still hold the texts the place put there, else "".
+std::string frmHalvex::ShownPlace() const {
+    if (!lastPlace_ || Box(Field::Elevation)->text() != lastPlace_->elevation ||
+        Box(Field::OutdoorTemp)->text() != lastPlace_->outdoorTemp)
+        return {};
+    return FullPlaceName({lastPlace_->state, lastPlace_->city});
+}
+
 void frmHalvex::mnuCopyResults_Click() {
     if (!resultsShown_ || !shownReport_) return;
     auto* data = new QMimeData;
-    data->setText(QString::fromStdString(ReportTabSeparated(*shownReport_)));
-    data->setHtml(QString::fromStdString(ReportHtml(*shownReport_)));
+    data->setText(QString::fromStdString(ReportTabSeparated(*shownReport_, ShownPlace())));
+    data->setHtml(QString::fromStdString(ReportHtml(*shownReport_, ShownPlace())));
     QGuiApplication::clipboard()->setMimeData(data);
 }
 
@@ -129,9 +138,9 @@ void frmHalvex::mnuExportResults_Click() {
 QString frmHalvex::WriteExport(const QString& path, const ExportFormat& format) {
     switch (format.kind) {
         case ExportKind::Csv:
-            return WriteFileBytes(path, Utf8(ReportCsv(*shownReport_)));
+            return WriteFileBytes(path, Utf8(ReportCsv(*shownReport_, ShownPlace())));
         case ExportKind::Text:
-            return WriteFileBytes(path, Utf8(ReportText(*shownReport_)));
+            return WriteFileBytes(path, Utf8(ReportText(*shownReport_, ShownPlace())));
         default:
             break;
     }

@@ -12,7 +12,7 @@
 namespace vevi {
 namespace {
 
-constexpr auto kInvalidValue = "Invalid Value";
+constexpr auto kInvalidValue = kInvalidValueTitle;
 constexpr auto kEnterData = "Enter Data";
 // Enter or Tab from the outdoor temperature selects this much of the elevation.
 constexpr int kElevationSelectedFromOutdoor = 4;

@@ -15,7 +15,6 @@ namespace {
 
 constexpr auto kDiagramDocument = "Heater comparison";
 constexpr auto kFormulasDocument = "Heater comparison formulas";
-constexpr auto kPrintingFailed = "Printing failed";
 
 }  // namespace
 
@@ -38,12 +37,13 @@ void frmHalvex::PrintGraphics() {
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(kDiagramDocument);
     // A failure is reported once the window is whole again.
-    const bool failed = prompts_->ChoosePrinter(printer) && !PrintWidget(printer, *centralWidget());
+    const QString failure =
+        prompts_->ChoosePrinter(printer) ? PrintWidget(printer, *centralWidget()) : QString();
     timer1_->start();
     cmdGo_->show();
     cmdSelectCity_->show();
     cmdShowFormulas_->show();
-    if (failed) prompts_->Warn(kPrintingFailed, windowTitle());
+    if (!failure.isEmpty()) prompts_->Warn(failure, windowTitle());
 }
 
 void frmHalvex::mnuColor_Click() {
@@ -62,10 +62,10 @@ void frmHalvex::mnuPrintFormulas_Click() {
     f->ShowGraphicsButton(false);
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(kFormulasDocument);
-    const bool failed = prompts_->ChoosePrinter(printer) && !PrintWidget(printer, *f);
+    const QString failure = prompts_->ChoosePrinter(printer) ? PrintWidget(printer, *f) : QString();
     timer1_->start();
     f->ShowGraphicsButton(true);
-    if (failed) prompts_->Warn(kPrintingFailed, windowTitle());
+    if (!failure.isEmpty()) prompts_->Warn(failure, windowTitle());
 }
 
 }  // namespace vevi

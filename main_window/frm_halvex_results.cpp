@@ -17,8 +17,8 @@
 namespace vevi {
 namespace {
 
-constexpr auto kInvalidValue = "Invalid Value";
-constexpr auto kNoResult = "The values entered give no result that can be shown";
+constexpr auto kInvalidValue = kInvalidValueTitle;
+constexpr auto kNoResult = kNoResultText;
 constexpr auto kShutDown = "Shut 'em down";
 constexpr auto kFireUp = "Fire 'em up";  // after a stop: no exclamation mark
 constexpr auto kActualDischarge = "Actual Discharge Temperature (\u00B0F)";

@@ -194,8 +194,7 @@ JobRead ParseJob(const QByteArray& raw) {
 QByteArray JobBytes(const Job& job) {
     QJsonObject inputs;
     for (Field field : kJobFields)
-        inputs.insert(QLatin1String(JobInputKey(field)),
-                      FromUtf8(job.inputs.FieldText(field)));
+        inputs.insert(QLatin1String(JobInputKey(field)), FromUtf8(job.inputs.FieldText(field)));
     QJsonObject root{
         {"format", QLatin1String(kFormatName)}, {"version", kJobFormatVersion}, {"inputs", inputs}};
     if (job.place)

@@ -1,10 +1,11 @@
+#include <sys/stat.h>
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
-#include <sys/stat.h>
 
 #include "command_line.h"
 #include "job_file.h"
@@ -151,8 +152,9 @@ private slots:
                              "70.5", "--format", "csv"});
         QCOMPARE(run.code, 0);
         const QStringList lines = Lines(run.out);
-        QCOMPARE(CsvFields(lines[1]), QStringList({"place", "", "Illinois/Chicago, O\u2019Hare Int\u2019l A",
-                                                   "Illinois/Chicago, O\u2019Hare Int\u2019l A"}));
+        QCOMPARE(CsvFields(lines[1]),
+                 QStringList({"place", "", "Illinois/Chicago, O\u2019Hare Int\u2019l A",
+                              "Illinois/Chicago, O\u2019Hare Int\u2019l A"}));
         for (const QString& line : lines.mid(2)) {
             const QStringList cells = CsvFields(line);
             QCOMPARE(cells.size(), 4);
@@ -229,7 +231,9 @@ private slots:
                                                        << "Alaska"
                                                        << "Nenana";
         QTest::newRow("blanks at the ends and around the slashes")
-            << "  Alabama / Muscle Shoals /Florence " << "Alabama" << "Muscle Shoals/Florence";
+            << "  Alabama / Muscle Shoals /Florence "
+            << "Alabama"
+            << "Muscle Shoals/Florence";
     }
     void place() {
         QFETCH(QString, typed);
@@ -268,9 +272,9 @@ private slots:
         QCOMPARE(lines.size(), PlaceCount() + 1);
         const QStringList header = CsvFields(lines.first());
         QCOMPARE(header.size(), 2 + 9 + 1 + 24);
-        QCOMPARE(header.mid(0, 7), QStringList({"region", "place", "indoor_f", "outdoor_f",
-                                                "elevation_ft", "draw_thru_max_discharge_f",
-                                                "blow_thru_max_discharge_f"}));
+        QCOMPARE(header.mid(0, 7),
+                 QStringList({"region", "place", "indoor_f", "outdoor_f", "elevation_ft",
+                              "draw_thru_max_discharge_f", "blow_thru_max_discharge_f"}));
         QVERIFY(header.contains("barometric_pressure_in_hg"));
         QVERIFY(header.contains("draw_thru_net_mbh"));
         QVERIFY(header.contains("blow_thru_air_density_lb_per_cu_ft"));
@@ -306,10 +310,10 @@ private slots:
         QCOMPARE(root["version"].toInt(), 1);
         const QJsonArray comparisons = root["comparisons"].toArray();
         QCOMPARE(comparisons.size(), PlaceCount());
-        QJsonObject one = QJsonDocument::fromJson(
-                              Cli({"compute", "--place", "Wyoming/Big Piney", "--format", "json"})
-                                  .out.toUtf8())
-                              .object();
+        QJsonObject one =
+            QJsonDocument::fromJson(
+                Cli({"compute", "--place", "Wyoming/Big Piney", "--format", "json"}).out.toUtf8())
+                .object();
         one.remove("format");
         one.remove("version");
         bool found = false;
@@ -426,19 +430,21 @@ private slots:
                              << "--outdoor \"NaN\": " + notNumber;
         QTest::newRow("inf") << QStringList{"compute", "--indoor", "inf"} << 1
                              << "--indoor \"inf\": " + notNumber;
-        QTest::newRow("full-width digits") << QStringList{"compute", "--outdoor", "\uFF11\uFF12"}
-                                           << 1 << notNumber;
-        QTest::newRow("number and unit") << QStringList{"compute", "--elevation", "12ft"} << 1
-                                         << notNumber;
-        QTest::newRow("blank before") << QStringList{"compute", "--indoor", " 70"} << 1
-                                      << notNumber;
-        QTest::newRow("two points") << QStringList{"compute", "--indoor", "7.0.1"} << 1
-                                    << notNumber;
-        QTest::newRow("exponent without digits") << QStringList{"compute", "--indoor", "7e"} << 1
-                                                 << notNumber;
+        QTest::newRow("full-width digits")
+            << QStringList{"compute", "--outdoor", "\uFF11\uFF12"} << 1 << notNumber;
+        QTest::newRow("number and unit")
+            << QStringList{"compute", "--elevation", "12ft"} << 1 << notNumber;
+        QTest::newRow("blank before")
+            << QStringList{"compute", "--indoor", " 70"} << 1 << notNumber;
+        QTest::newRow("two points")
+            << QStringList{"compute", "--indoor", "7.0.1"} << 1 << notNumber;
+        QTest::newRow("exponent without digits")
+            << QStringList{"compute", "--indoor", "7e"} << 1 << notNumber;
         QTest::newRow("control character shown escaped")
-            << QStringList{"compute", "--indoor", "6\x1b" "5"} << 1
-            << "--indoor \"6\\x1b5\": " + notNumber;
+            << QStringList{"compute", "--indoor",
+                           "6\x1b"
+                           "5"}
+            << 1 << "--indoor \"6\\x1b5\": " + notNumber;
         QTest::newRow("overflowing exponent")
             << QStringList{"compute", "--indoor", "1e999"} << 1
             << "--indoor \"1e999\": The indoor temperature must be between 30 and 150";
@@ -462,8 +468,8 @@ private slots:
             << QStringList{"compute", "--job", "%DIR%/loop.vevi"} << 2
             << "its symbolic links form a loop";
         QTest::newRow("save-job of refused options")
-            << QStringList{"save-job", "--indoor", "999", "--outdoor", "abc", "%DIR%/new.vevi"}
-            << 1 << "vevi save-job: --indoor \"999\": The indoor temperature must be";
+            << QStringList{"save-job", "--indoor", "999", "--outdoor", "abc", "%DIR%/new.vevi"} << 1
+            << "vevi save-job: --indoor \"999\": The indoor temperature must be";
         QTest::newRow("save-job of a refused job")
             << QStringList{"save-job", "--job", "%DIR%/low.vevi", "%DIR%/new.vevi"} << 1
             << "elevation \"-99999\"";

@@ -23,12 +23,18 @@ ComparisonReport DefaultReport() {
 void TestReportText::csvField_data() {
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("written");
-    QTest::newRow("plain") << "8070" << "8070";
-    QTest::newRow("comma") << "Chicago, O'Hare" << "\"Chicago, O'Hare\"";
-    QTest::newRow("quote") << "12\" duct" << "\"12\"\" duct\"";
-    QTest::newRow("carriage return") << "a\rb" << "\"a\rb\"";
-    QTest::newRow("line feed") << "a\nb" << "\"a\nb\"";
-    QTest::newRow("blank only") << " " << " ";
+    QTest::newRow("plain") << "8070"
+                           << "8070";
+    QTest::newRow("comma") << "Chicago, O'Hare"
+                           << "\"Chicago, O'Hare\"";
+    QTest::newRow("quote") << "12\" duct"
+                           << "\"12\"\" duct\"";
+    QTest::newRow("carriage return") << "a\rb"
+                                     << "\"a\rb\"";
+    QTest::newRow("line feed") << "a\nb"
+                               << "\"a\nb\"";
+    QTest::newRow("blank only") << " "
+                                << " ";
 }
 void TestReportText::csvField() {
     QFETCH(QString, field);
@@ -40,8 +46,7 @@ void TestReportText::csvField() {
 void TestReportText::alignedTable_data() {
     QTest::addColumn<QStringList>("cells");  // two rows of two cells
     QTest::addColumn<QString>("table");
-    QTest::newRow("left and right")
-        << QStringList{"ab", "1", "a", "100"} << "ab    1\na   100\n";
+    QTest::newRow("left and right") << QStringList{"ab", "1", "a", "100"} << "ab    1\na   100\n";
     QTest::newRow("no trailing blanks on a short left cell")
         << QStringList{"1", "abc", "22", "x"} << " 1  abc\n22  x\n";
     QTest::newRow("beyond the basic plane counts two")
@@ -66,14 +71,26 @@ void TestReportText::copiedCells_data() {
     QTest::addColumn<QString>("place");
     QTest::addColumn<QString>("tabLine");  // a line the tab-separated text holds
     QTest::addColumn<QString>("html");     // a piece the HTML holds
-    QTest::newRow("carriage return")
-        << "6\r5" << "" << "Indoor temperature\t6 5\t\u00B0F" << "<td align=\"right\">6\r5</td>";
-    QTest::newRow("tab") << "6\t5" << "" << "Indoor temperature\t6 5\t\u00B0F" << "6\t5";
-    QTest::newRow("markup") << "<b>65" << "A&B/\"C\"" << "Place\tA&B/\"C\"\t"
+    QTest::newRow("carriage return") << "6\r5"
+                                     << ""
+                                     << "Indoor temperature\t6 5\t\u00B0F"
+                                     << "<td align=\"right\">6\r5</td>";
+    QTest::newRow("tab") << "6\t5"
+                         << ""
+                         << "Indoor temperature\t6 5\t\u00B0F"
+                         << "6\t5";
+    QTest::newRow("markup") << "<b>65"
+                            << "A&B/\"C\""
+                            << "Place\tA&B/\"C\"\t"
                             << "<td align=\"right\">&lt;b&gt;65</td>";
-    QTest::newRow("place escaped") << "65" << "A&B/\"C\"" << "Indoor temperature\t65\t\u00B0F"
-                                   << "<td>Place</td><td align=\"right\">A&amp;B/&quot;C&quot;</td>";
-    QTest::newRow("pressure") << "65" << "" << "Barometric pressure\t29.92\tin. Hg"
+    QTest::newRow("place escaped")
+        << "65"
+        << "A&B/\"C\""
+        << "Indoor temperature\t65\t\u00B0F"
+        << "<td>Place</td><td align=\"right\">A&amp;B/&quot;C&quot;</td>";
+    QTest::newRow("pressure") << "65"
+                              << ""
+                              << "Barometric pressure\t29.92\tin. Hg"
                               << "<td>Barometric pressure</td><td align=\"right\">29.92</td>";
 }
 void TestReportText::copiedCells() {

@@ -112,7 +112,12 @@ private slots:
             EditInputs(r, [](QJsonObject& i) { i["indoor"] = "6\r5"; });
         }) << "the input \"indoor\" holds a control character";
         QTest::newRow("NUL in an input") << "file" << JobJson([](QJsonObject& r) {
-            EditInputs(r, [](QJsonObject& i) { i["outdoor"] = QString::fromUtf8("1\0" "2", 3); });
+            EditInputs(r, [](QJsonObject& i) {
+                i["outdoor"] = QString::fromUtf8(
+                    "1\0"
+                    "2",
+                    3);
+            });
         }) << "the input \"outdoor\" holds a control character";
         QTest::newRow("escape in an input") << "file" << JobJson([](QJsonObject& r) {
             EditInputs(r, [](QJsonObject& i) { i["elevation"] = "\x7F"; });
@@ -172,7 +177,9 @@ private slots:
         job.inputs.BloThruFanCapacity = "10\u00A0000";
         job.inputs.DrawThruDisTemp = "140\u00B0";
         job.inputs.DrawThruTempRise = "";
-        job.inputs.BloThruTempRise = "\xEF\xBB\xBF" "150";  // a leading U+FEFF is kept
+        job.inputs.BloThruTempRise =
+            "\xEF\xBB\xBF"
+            "150";  // a leading U+FEFF is kept
         job.place = PlaceName{"Illinois", "Chicago, O\u2019Hare Int\u2019l A"};
         job.note = "Line one\n\"quoted\" \u2192 line two";
         const QString path = dir_.filePath("round-trip.vevi");
@@ -221,12 +228,18 @@ private slots:
     void writeFailures_data() {
         QTest::addColumn<QString>("kind");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("short write") << "short" << "the disk may be full";
-        QTest::newRow("commit fails") << "commit" << "";
-        QTest::newRow("named pipe") << "fifo" << "it is a device or a pipe, not a regular file";
-        QTest::newRow("device") << "device" << "it is a device or a pipe, not a regular file";
-        QTest::newRow("folder") << "folder" << "it is a folder, not a file";
-        QTest::newRow("symbolic link loop") << "loop" << "its symbolic links form a loop";
+        QTest::newRow("short write") << "short"
+                                     << "the disk may be full";
+        QTest::newRow("commit fails") << "commit"
+                                      << "";
+        QTest::newRow("named pipe") << "fifo"
+                                    << "it is a device or a pipe, not a regular file";
+        QTest::newRow("device") << "device"
+                                << "it is a device or a pipe, not a regular file";
+        QTest::newRow("folder") << "folder"
+                                << "it is a folder, not a file";
+        QTest::newRow("symbolic link loop") << "loop"
+                                            << "its symbolic links form a loop";
     }
     void writeFailures() {
 #ifndef Q_OS_UNIX
@@ -262,7 +275,9 @@ private slots:
         } blocked;
         blocked.path = path;
         ByteSink plain;
-        ByteSink& sink = kind == "short" ? halfway : kind == "commit" ? static_cast<ByteSink&>(blocked) : plain;
+        ByteSink& sink = kind == "short"    ? halfway
+                         : kind == "commit" ? static_cast<ByteSink&>(blocked)
+                                            : plain;
 
         const QString error = WriteAtomically(path, QByteArray(4096, 'n'), sink);
         QVERIFY2(!error.isEmpty(), "the failure went unreported");
@@ -275,7 +290,8 @@ private slots:
         if (kind == "folder" || kind == "commit") QVERIFY(S_ISDIR(status.st_mode));
         if (kind == "loop") QVERIFY(S_ISLNK(status.st_mode));
         // No temporary file is left beside it.
-        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System)
+        QCOMPARE(QDir(dir.path())
+                     .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System)
                      .size(),
                  1);
 #endif
