@@ -5,11 +5,13 @@
 #include <QStringList>
 
 #include "cli_options.h"
+#include "field_rules.h"
 #include "formulas.h"
 #include "location_table.h"
 #include "number_text.h"
 #include "place_lookup.h"
 #include "report_text.h"
+#include "utf8_text.h"
 
 namespace vevi {
 namespace {
@@ -17,13 +19,9 @@ namespace {
 // The location dialog shows a place's pressure with "#0.00".
 constexpr const char* kPlacePressure = "#0.00";
 
-QString Text(const std::string& utf8) {
-    return QString::fromStdString(utf8);
-}
-
 std::vector<std::string> Utf8Cells(const QStringList& row) {
     std::vector<std::string> cells;
-    for (const QString& cell : row) cells.push_back(cell.toStdString());
+    for (const QString& cell : row) cells.push_back(ToUtf8(cell));
     return cells;
 }
 
@@ -31,39 +29,65 @@ QString Table(const QStringList& headings, const std::vector<bool>& right,
               const QList<QStringList>& rows) {
     std::vector<std::vector<std::string>> cells;
     for (const QStringList& row : rows) cells.push_back(Utf8Cells(row));
-    return Text(AlignedTable(Utf8Cells(headings), right, cells));
+    return FromUtf8(AlignedTable(Utf8Cells(headings), right, cells));
+}
+
+QJsonObject Figure(const std::string& text, double value, const char* unit) {
+    return QJsonObject{{"text", FromUtf8(text)}, {"value", value}, {"unit", FromUtf8(unit)}};
 }
 
 QJsonObject InputsJson(const ComparisonInputs& inputs) {
     QJsonObject object;
     for (Field field : kJobFields)
-        object.insert(QLatin1String(JobInputKey(field)), Text(inputs.FieldText(field)));
+        object.insert(QLatin1String(JobInputKey(field)),
+                      QJsonObject{{"text", FromUtf8(inputs.FieldText(field))},
+                                  {"value", inputs.FieldNumber(field)}});
     return object;
 }
 
 QJsonObject ArrangementJson(const ComparisonReport& report, Arrangement a) {
-    QJsonObject object;
+    const ArrangementResult& r =
+        a == Arrangement::DrawThru ? report.result.DrawThru : report.result.BloThru;
+    QJsonObject object{
+        {"temperature_rise", Figure(PlainNumberText(r.Rise), r.Rise, "\u00B0F")},
+        {"air_density", Figure(FormatNumber(r.AirDensity, "0.0000"), r.AirDensity, kDensityUnit)}};
     for (std::size_t q = 0; q < kQuantityCount; ++q) {
         const QuantityInfo& info = Describe(Quantity(q));
         const ShownValue& shown = report.Value(a, info.quantity);
         object.insert(QLatin1String(info.key),
-                      QJsonObject{{"text", Text(shown.text)},
-                                  {"value", shown.value},
-                                  {"unit", QString::fromUtf8(UnitText(info.unit))}});
+                      Figure(shown.text, shown.value, UnitText(info.unit)));
     }
     return object;
 }
 
-QJsonObject ComparisonJson(const ComparisonReport& report) {
-    QJsonObject object{{"inputs", InputsJson(report.inputs)},
-                       {"barometric_pressure", report.result.BaroPress}};
+// One comparison, the same wherever it appears; without a report, the inputs and why.
+QJsonObject ComparisonJson(const ComparisonInputs& inputs, const ComparisonReport* report,
+                           const std::optional<PlaceName>& place) {
+    QJsonObject object{{"inputs", InputsJson(inputs)}};
+    if (place)
+        object.insert("place", QJsonObject{{"region", place->region}, {"place", place->place}});
+    if (!report) {
+        object.insert("error", QLatin1String(kNoResultText));
+        return object;
+    }
+    const double pressure = report->result.BaroPress;
+    object.insert("barometric_pressure",
+                  Figure(FormatNumber(pressure, "#0.00"), pressure, kPressureUnit));
     for (Arrangement a : kArrangements)
-        object.insert(QLatin1String(ArrangementKey(a)), ArrangementJson(report, a));
+        object.insert(QLatin1String(ArrangementKey(a)), ArrangementJson(*report, a));
     return object;
 }
 
-QString Json(const QJsonDocument& document) {
-    return QString::fromUtf8(document.toJson(QJsonDocument::Indented));
+QJsonObject Headed(const char* format) {
+    return QJsonObject{{"format", QLatin1String(format)}, {"version", kOutputFormatVersion}};
+}
+
+QString Json(const QJsonObject& object) {
+    return QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Indented));
+}
+
+QString PlaceText(const std::optional<PlaceName>& place) {
+    return place ? place->region + u'/' + place->place : QString();
 }
 
 }  // namespace
@@ -76,23 +100,23 @@ std::optional<Format> FormatNamed(const QString& name) {
 }
 
 QString CsvField(const QString& field) {
-    return Text(CsvField(field.toStdString()));
+    return FromUtf8(CsvField(ToUtf8(field)));
 }
 
 QString ComparisonOutput(const ComparisonReport& report, Format format,
                          const std::optional<PlaceName>& place) {
+    const std::string placeText = ToUtf8(PlaceText(place));
     switch (format) {
         case Format::Text:
-            return (place ? "Place: " + place->region + u'/' + place->place + u'\n' : QString()) +
-                   Text(ReportText(report));
+            return FromUtf8(ReportText(report, placeText));
         case Format::Csv:
-            return Text(ReportCsv(report));
+            return FromUtf8(ReportCsv(report, placeText));
         case Format::Json: {
-            QJsonObject object = ComparisonJson(report);
-            if (place)
-                object.insert("place",
-                              QJsonObject{{"region", place->region}, {"place", place->place}});
-            return Json(QJsonDocument(object));
+            QJsonObject object = Headed("vevi-comparison");
+            const QJsonObject comparison = ComparisonJson(report.inputs, &report, place);
+            for (auto it = comparison.begin(); it != comparison.end(); ++it)
+                object.insert(it.key(), it.value());
+            return Json(object);
         }
     }
     return {};
@@ -108,7 +132,7 @@ QString PlacesOutput(std::optional<int> region, Format format) {
             rows << QStringList{FromUtf8(states[s].name), FromUtf8(city.name),
                                 QString::number(city.ElevationFeet),
                                 QString::number(city.DesignTempF),
-                                pressure ? Text(FormatNumber(*pressure, kPlacePressure)) : ""};
+                                pressure ? FromUtf8(FormatNumber(*pressure, kPlacePressure)) : ""};
         }
     }
     switch (format) {
@@ -117,7 +141,8 @@ QString PlacesOutput(std::optional<int> region, Format format) {
                           "Pressure (" + QString::fromLatin1(kPressureUnit) + ")"},
                          {false, false, true, true, true}, rows);
         case Format::Csv: {
-            QString out = QStringLiteral("region,place,elevation,outdoor,barometric_pressure\n");
+            QString out =
+                QStringLiteral("region,place,elevation_ft,outdoor_f,barometric_pressure_in_hg\n");
             for (const QStringList& row : rows) {
                 QStringList fields;
                 for (const QString& cell : row) fields << CsvField(cell);
@@ -133,43 +158,68 @@ QString PlacesOutput(std::optional<int> region, Format format) {
                                          {"elevation", row[2].toInt()},
                                          {"outdoor", row[3].toInt()},
                                          {"barometric_pressure", row[4].toDouble()}});
-            return Json(QJsonDocument(array));
+            QJsonObject object = Headed("vevi-places");
+            object.insert("places", array);
+            return Json(object);
         }
     }
     return {};
 }
 
+namespace {
+
+// Column names carry their units; a figure shared by both arrangements has one column.
+QStringList Columns(const std::vector<FigureRow>& rows) {
+    QStringList columns;
+    for (const FigureRow& row : rows) {
+        const QString tail = FromUtf8(row.key + '_' + row.suffix);
+        if (row.shared) {
+            columns << tail;
+            continue;
+        }
+        for (Arrangement a : kArrangements)
+            columns << QLatin1String(ArrangementKey(a)) + u'_' + tail;
+    }
+    return columns;
+}
+
+QStringList Cells(const std::vector<FigureRow>& rows) {
+    QStringList cells;
+    for (const FigureRow& row : rows) {
+        cells << FromUtf8(row.cells[0]);
+        if (!row.shared) cells << FromUtf8(row.cells[1]);
+    }
+    return cells;
+}
+
+}  // namespace
+
 SweepOutput::SweepOutput(Format format) : format_(format) {
     if (format_ != Format::Csv) return;
-    csv_ = QStringLiteral("region,place,elevation,outdoor");
-    for (std::size_t q = 0; q < kQuantityCount; ++q)
-        for (Arrangement a : kArrangements)
-            csv_ += u',' + QString::fromLatin1(ArrangementKey(a)) + u'_' +
-                    QString::fromLatin1(Describe(Quantity(q)).key);
-    csv_ += u'\n';
+    csv_ = (QStringList{"region", "place"} + Columns(InputFigures(ComparisonInputs())) +
+            Columns(ResultFigures(nullptr)))
+               .join(u',') +
+           u'\n';
 }
 
 void SweepOutput::Add(int state, int city, const ComparisonInputs& inputs,
                       const ComparisonReport* report) {
+    const PlaceName place{FromUtf8(RegionName(state)), FromUtf8(CityName(state, city))};
     if (format_ == Format::Csv) {
-        csv_ += CsvField(RegionName(state)) + u',' + CsvField(CityName(state, city)) + u',' +
-                CsvField(Text(inputs.Elevation)) + u',' + CsvField(Text(inputs.OutdoorTemp));
-        for (std::size_t q = 0; q < kQuantityCount; ++q)
-            for (Arrangement a : kArrangements)
-                csv_ += u',' +
-                        (report ? CsvField(Text(report->Value(a, Quantity(q)).text)) : QString());
-        csv_ += u'\n';
+        csv_ += (QStringList{CsvField(place.region), CsvField(place.place)} +
+                 Cells(InputFigures(inputs)) + Cells(ResultFigures(report)))
+                    .join(u',') +
+                u'\n';
         return;
     }
-    QJsonObject object =
-        report ? ComparisonJson(*report) : QJsonObject{{"inputs", InputsJson(inputs)}};
-    object.insert("region", RegionName(state));
-    object.insert("place", CityName(state, city));
-    json_.append(object);
+    json_.append(ComparisonJson(inputs, report, place));
 }
 
 QString SweepOutput::Finish() {
-    return format_ == Format::Csv ? csv_ : Json(QJsonDocument(json_));
+    if (format_ == Format::Csv) return csv_;
+    QJsonObject object = Headed("vevi-sweep");
+    object.insert("comparisons", json_);
+    return Json(object);
 }
 
 }  // namespace vevi

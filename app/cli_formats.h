@@ -1,5 +1,6 @@
 // The command line's outputs: a comparison, the place table and the comparison at every
-// place, as a readable text, CSV or JSON. Figures are the texts the window shows.
+// place, as a readable text, CSV or JSON. CSV cells are plain numbers; JSON gives one
+// comparison one shape wherever it appears.
 #pragma once
 
 #include <QJsonArray>
@@ -13,6 +14,8 @@ namespace vevi {
 
 enum class Format { Text, Csv, Json };
 std::optional<Format> FormatNamed(const QString& name);
+
+inline constexpr int kOutputFormatVersion = 1;
 
 // One CSV field, quoted where it holds a comma, a quote or a line break.
 QString CsvField(const QString& field);

@@ -1,8 +1,11 @@
 #include "cli_options.h"
 
+#include <QFile>
+
 #include "field_rules.h"
 #include "location_table.h"
 #include "place_lookup.h"
+#include "utf8_text.h"
 
 namespace vevi {
 namespace {
@@ -26,8 +29,48 @@ QString ValueName(Field field) {
     return QStringLiteral("F");
 }
 
-std::string Cut(Field field, const QString& text) {
-    return CutToLongest(field, text.toStdString());
+// A control character is shown as an escape, so that a message cannot work the terminal.
+QString Quoted(const QString& text) {
+    QString quoted = QStringLiteral("\"");
+    for (const QChar c : text) {
+        if (c.unicode() < 0x20 || c.unicode() == 0x7F)
+            quoted += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
+        else
+            quoted += c;
+    }
+    return quoted + u'"';
+}
+
+QString Joined(const std::vector<std::string>& names) {
+    QStringList list;
+    for (const std::string& name : names) list << FromUtf8(name);
+    return list.join(QStringLiteral("; "));
+}
+
+QString SiteText(int value) {
+    return QString::number(value);
+}
+
+// The place's own texts, which the location dialog writes without a range check.
+bool SiteIsThePlaces(const ComparisonInputs& inputs, const std::optional<PlaceName>& place) {
+    if (!place) return false;
+    const auto found = FindPlace(ToUtf8(place->region), ToUtf8(place->place));
+    if (!found) return false;
+    const CityValues values = *LocationTable::LookUpCity(found->state, found->city);
+    return FromUtf8(inputs.Elevation) == SiteText(values.ElevationFeet) &&
+           FromUtf8(inputs.OutdoorTemp) == SiteText(values.DesignTempF);
+}
+
+// Standard input when the path is "-", read as a file would be, within the same bound.
+JobRead ReadJobArgument(const QString& path) {
+    if (path != QLatin1String("-")) return ReadJob(path);
+    QFile in;
+    if (!in.open(stdin, QIODevice::ReadOnly))
+        return {std::nullopt, "standard input cannot be read (" + in.errorString() + ")"};
+    const QByteArray bytes = in.read(kLargestJobFile + 1);
+    if (in.error() != QFileDevice::NoError)
+        return {std::nullopt, "standard input cannot be read (" + in.errorString() + ")"};
+    return ParseJob(bytes);
 }
 
 }  // namespace
@@ -40,12 +83,11 @@ void AddInputOptions(QCommandLineParser& parser, Site site) {
     for (const InputLabel& input : kInputLabels) {
         if (site == Site::FromEachPlace && IsSite(input.field)) continue;
         const FieldRule& rule = RuleOf(input.field);
-        parser.addOption(QCommandLineOption(
-            OptionName(input.field),
-            QStringLiteral("%1, %2 (default %3).")
-                .arg(QString::fromUtf8(input.label), QString::fromUtf8(input.unit),
-                     QString::fromLatin1(rule.designText)),
-            ValueName(input.field)));
+        parser.addOption(QCommandLineOption(OptionName(input.field),
+                                            QStringLiteral("%1, %2 (default %3).")
+                                                .arg(FromUtf8(input.label), FromUtf8(input.unit),
+                                                     QString::fromLatin1(rule.designText)),
+                                            ValueName(input.field)));
         if (site == Site::FromOptions && input.field == Field::Elevation)
             parser.addOption(QCommandLineOption(
                 "place",
@@ -54,21 +96,39 @@ void AddInputOptions(QCommandLineParser& parser, Site site) {
                 "REGION/PLACE"));
     }
     parser.addOption(QCommandLineOption(
-        "job", "Start from the texts of a job file; options given beside it override them.",
+        "job",
+        "Start from the texts of a job file ('-' reads it from standard input); options given "
+        "beside it override them.",
         "FILE.vevi"));
 }
 
 void TakeSite(ComparisonInputs& inputs, int state, int city) {
     const CityValues values = *LocationTable::LookUpCity(state, city);
-    inputs.Elevation = Cut(Field::Elevation, QString::number(values.ElevationFeet));
-    inputs.OutdoorTemp = Cut(Field::OutdoorTemp, QString::number(values.DesignTempF));
+    inputs.Elevation = ToUtf8(SiteText(values.ElevationFeet));
+    inputs.OutdoorTemp = ToUtf8(SiteText(values.DesignTempF));
 }
 
-Gathered GatherInputs(const QCommandLineParser& parser, Site site, Check check) {
+QStringList JobTextProblems(const ComparisonInputs& inputs, const std::optional<PlaceName>& place,
+                            const QString& command, const QString& source) {
+    QStringList problems;
+    const bool placeSite = SiteIsThePlaces(inputs, place);
+    for (Field field : kJobFields) {
+        if (placeSite && IsSite(field)) continue;
+        const std::string text = inputs.FieldText(field);
+        if (const auto problem = JobTextProblem(field, text))
+            problems << "vevi " + command + ": " + source + ": " +
+                            QLatin1String(JobInputKey(field)) + u' ' + Quoted(FromUtf8(text)) +
+                            ": " + FromUtf8(*problem);
+    }
+    return problems;
+}
+
+Gathered GatherInputs(const QCommandLineParser& parser, Site site, const QString& command) {
     Gathered g;
-    auto refuse = [&g](int code, const QString& line) {
+    const QString prefix = "vevi " + command + ": ";
+    auto refuse = [&g, &prefix](int code, const QString& line) {
         g.exitCode = code;
-        g.errors << line;
+        g.errors << prefix + line;
         return g;
     };
     const bool placeGiven = site == Site::FromOptions && parser.isSet("place");
@@ -77,32 +137,51 @@ Gathered GatherInputs(const QCommandLineParser& parser, Site site, Check check) 
 
     if (parser.isSet("job")) {
         const QString path = parser.value("job");
-        JobRead read = ReadJob(path);
-        if (!read.job) return refuse(kExitUsage, "Cannot open job " + path + ": " + read.error);
-        for (Field field : kJobFields)
-            g.inputs.Text(field) = CutToLongest(field, read.job->inputs.FieldText(field));
+        const QString source =
+            path == QLatin1String("-") ? QStringLiteral("job on standard input") : "job " + path;
+        JobRead read = ReadJobArgument(path);
+        if (!read.job) return refuse(kExitUsage, "Cannot open " + source + ": " + read.error);
+        g.inputs = read.job->inputs;
         g.place = std::move(read.job->place);
         g.note = read.job->note;
+        const QStringList problems = JobTextProblems(g.inputs, g.place, command, source);
+        if (!problems.isEmpty()) {
+            g.errors = problems;
+            g.exitCode = kExitRefused;
+            return g;
+        }
     }
 
     if (placeGiven) {
         const QString name = parser.value("place");
-        const auto found = FindPlace(name);
-        if (!found)
-            return refuse(kExitUsage, "Unknown place \"" + name + "\". Nearest: " +
-                                          NearestPlaces(name).join(QStringLiteral("; ")));
+        const std::string wanted = ToUtf8(name);
+        const auto found = FindPlace(wanted);
+        if (!found) {
+            const auto same = PlacesNamed(wanted);
+            if (!same.empty()) {
+                std::vector<std::string> names;
+                for (const PlaceIndex& place : same) names.push_back(FullPlaceName(place));
+                return refuse(kExitUsage, "--place " + Quoted(name) +
+                                              ": give the region too: " + Joined(names));
+            }
+            return refuse(kExitUsage, "Unknown place " + Quoted(name) +
+                                          ". Nearest: " + Joined(NearestPlaces(wanted)));
+        }
         TakeSite(g.inputs, found->state, found->city);
-        g.place = PlaceName{RegionName(found->state), CityName(found->state, found->city)};
+        g.place = PlaceName{FromUtf8(RegionName(found->state)),
+                            FromUtf8(CityName(found->state, found->city))};
     }
 
     for (const InputLabel& input : kInputLabels) {
         if (site == Site::FromEachPlace && IsSite(input.field)) continue;
         const QString option = OptionName(input.field);
         if (!parser.isSet(option)) continue;
-        const std::string text = Cut(input.field, parser.value(option));
-        if (check == Check::Ranges)
-            if (const auto warning = RangeWarning(input.field, text))
-                g.errors << QString::fromStdString(*warning);
+        const QString value = parser.value(option);
+        const std::string text = ToUtf8(value);
+        if (const auto problem = StrictValueProblem(input.field, text)) {
+            g.errors << prefix + "--" + option + u' ' + Quoted(value) + ": " + FromUtf8(*problem);
+            continue;
+        }
         g.inputs.Text(input.field) = text;
         if (IsSite(input.field)) g.place.reset();  // it no longer says where the site is
     }

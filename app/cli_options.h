@@ -1,5 +1,5 @@
-// The options that set a comparison's inputs, and how their texts become the inputs: cut to
-// the box's longest text and checked against its range, as the window reads what a user types.
+// The options that set a comparison's inputs, and how their texts become the inputs: strictly,
+// never cut or read as 0; job texts are checked as the window's boxes would check them.
 #pragma once
 
 #include <QCommandLineParser>
@@ -19,8 +19,6 @@ QString OptionName(Field field);  // "draw-thru-capacity"
 // Whether the command takes the site (elevation, outdoor temperature, place) as options or
 // from every place in turn.
 enum class Site { FromOptions, FromEachPlace };
-// Whether typed values are range-checked or only cut to length.
-enum class Check { Ranges, LengthOnly };
 
 void AddInputOptions(QCommandLineParser& parser, Site site);
 
@@ -39,10 +37,15 @@ struct Gathered {
     QStringList errors;  // one line each, for standard error
 };
 
-// Design texts, then the job file's texts (--job), then the place (--place), then the typed
-// options. Texts from a job or a place are cut as the boxes cut what the program puts in;
-// only typed texts are range-checked, as the window checks only what the user types.
-Gathered GatherInputs(const QCommandLineParser& parser, Site site, Check check);
+// Design texts, then the job file's texts (--job, "-" for standard input), then the place
+// (--place), then the options. Each refusal is one line starting "vevi COMMAND: ". A place's
+// own figures are taken as the location dialog takes them, unchecked.
+Gathered GatherInputs(const QCommandLineParser& parser, Site site, const QString& command);
+
+// The refusals of the texts of a job as `source` ("job FILE") names it: each line names the
+// field and gives the window's warning.
+QStringList JobTextProblems(const ComparisonInputs& inputs, const std::optional<PlaceName>& place,
+                            const QString& command, const QString& source);
 
 // The texts a place gives the elevation and outdoor boxes: whole numbers, as the location
 // dialog's OK copies them.

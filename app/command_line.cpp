@@ -4,19 +4,27 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <array>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
 
 #include "cli_formats.h"
 #include "cli_options.h"
+#include "field_rules.h"
 #include "location_table.h"
 #include "place_lookup.h"
 #include "results.h"
+#include "utf8_text.h"
 #include "version.h"
 
 namespace vevi {
 namespace {
 
-const QString kNoResult = QStringLiteral("The values entered give no result that can be shown");
+const QString kNoResult = QString::fromLatin1(kNoResultText);
 
 // Options the toolkit takes for the window (QGuiApplication and QApplication); with one of
 // them first the window starts, as it did before there were commands.
@@ -110,16 +118,26 @@ private:
     std::optional<Site> site_;
 };
 
+std::optional<int> FindRegionOption(const QString& name, const char* command, QTextStream& err) {
+    const auto region = FindRegion(ToUtf8(name));
+    if (region) return region;
+    QStringList nearest;
+    for (const std::string& n : NearestRegions(ToUtf8(name))) nearest << FromUtf8(n);
+    err << "vevi " << command << ": Unknown region \"" << name
+        << "\". Nearest: " << nearest.join(QLatin1String("; ")) << '\n';
+    return std::nullopt;
+}
+
 int Refuse(const Gathered& gathered, QTextStream& err) {
     for (const QString& line : gathered.errors) err << line << '\n';
     return gathered.exitCode;
 }
 
 const QString kReading = QStringLiteral(
-    "Each value is read as the window's box reads what a user types: cut to the box's\n"
-    "length and checked against its range; a value out of range is refused with the\n"
-    "window's warning. Texts from a job file or a place are cut but not checked, as the\n"
-    "window takes them.");
+    "Each value must be a plain number (an optional sign, digits with at most one point,\n"
+    "an optional exponent) no longer than the window's box takes and within its range;\n"
+    "anything else is refused, never cut or read as 0. A job file's texts are checked as\n"
+    "the window's boxes check them; a place's own figures are taken as they are.");
 
 int Compute(const QStringList& args, QTextStream& out, QTextStream& err) {
     CommandParser command("compute",
@@ -133,12 +151,12 @@ int Compute(const QStringList& args, QTextStream& out, QTextStream& err) {
         out << command.Help();
         return 0;
     }
-    const Gathered gathered = GatherInputs(command.parser(), Site::FromOptions, Check::Ranges);
+    const Gathered gathered = GatherInputs(command.parser(), Site::FromOptions, "compute");
     if (gathered.exitCode != 0) return Refuse(gathered, err);
     SharedValues shared;
     const auto result = ComputeComparison(gathered.inputs, shared);
     if (!result) {
-        err << kNoResult << '\n';
+        err << "vevi compute: " << kNoResult << '\n';
         return kExitRefused;
     }
     out << ComparisonOutput(ReportComparison(gathered.inputs, *result, shared), command.format(),
@@ -161,12 +179,8 @@ int Places(const QStringList& args, QTextStream& out, QTextStream& err) {
     std::optional<int> region;
     if (command.parser().isSet("region")) {
         const QString name = command.parser().value("region");
-        region = FindRegion(name);
-        if (!region) {
-            err << "Unknown region \"" << name
-                << "\". Nearest: " << NearestRegions(name).join(QLatin1String("; ")) << '\n';
-            return kExitUsage;
-        }
+        region = FindRegionOption(name, "places", err);
+        if (!region) return kExitUsage;
     }
     out << PlacesOutput(region, command.format());
     return 0;
@@ -179,18 +193,26 @@ int Sweep(const QStringList& args, QTextStream& out, QTextStream& err) {
                           "from the options.\n" +
                               kReading);
     command.AddInputs(Site::FromEachPlace);
+    command.parser().addOption(
+        QCommandLineOption("region", "Only the places of this state or province.", "NAME"));
     command.AddFormats({"csv", "json"});
     if (!command.Parse(args, err)) return kExitUsage;
     if (command.HelpAsked()) {
         out << command.Help();
         return 0;
     }
-    const Gathered gathered = GatherInputs(command.parser(), Site::FromEachPlace, Check::Ranges);
+    std::optional<int> region;
+    if (command.parser().isSet("region")) {
+        region = FindRegionOption(command.parser().value("region"), "sweep", err);
+        if (!region) return kExitUsage;
+    }
+    const Gathered gathered = GatherInputs(command.parser(), Site::FromEachPlace, "sweep");
     if (gathered.exitCode != 0) return Refuse(gathered, err);
     SweepOutput sweep(command.format());
     int failed = 0;
     const auto states = LocationTable::States();
-    for (std::size_t s = 0; s < states.size(); ++s)
+    for (std::size_t s = 0; s < states.size(); ++s) {
+        if (region && *region != static_cast<int>(s)) continue;
         for (std::size_t c = 0; c < states[s].cities.size(); ++c) {
             ComparisonInputs inputs = gathered.inputs;
             TakeSite(inputs, static_cast<int>(s), static_cast<int>(c));
@@ -202,19 +224,19 @@ int Sweep(const QStringList& args, QTextStream& out, QTextStream& err) {
             sweep.Add(static_cast<int>(s), static_cast<int>(c), inputs,
                       report ? &*report : nullptr);
         }
+    }
     out << sweep.Finish();
     if (failed == 0) return 0;
-    err << kNoResult << " (at " << failed << " places)\n";
+    err << "vevi sweep: " << kNoResult << " (at " << failed << " places)\n";
     return kExitRefused;
 }
 
 int SaveJob(const QStringList& args, QTextStream& out, QTextStream& err) {
-    CommandParser command(
-        "save-job",
-        "Writes a job file of the nine input texts, and the place when --place\n"
-        "(or a job's place) gives the site. Texts are cut to their box's length\n"
-        "as the window cuts them, but not range-checked, here or when the job is\n"
-        "opened: the window checks only what the user types.");
+    CommandParser command("save-job",
+                          "Writes a job file of the nine input texts, and the place when --place\n"
+                          "(or a job's place) gives the site. The texts are checked as compute\n"
+                          "checks them, so that every job written computes. Only a regular file\n"
+                          "or a new name is written over.");
     command.AddInputs(Site::FromOptions);
     command.parser().addOption(QCommandLineOption("note", "A note kept with the job.", "TEXT"));
     command.AddPositional("FILE.vevi", "The job file to write.");
@@ -223,14 +245,20 @@ int SaveJob(const QStringList& args, QTextStream& out, QTextStream& err) {
         out << command.Help();
         return 0;
     }
-    const Gathered gathered = GatherInputs(command.parser(), Site::FromOptions, Check::LengthOnly);
+    Gathered gathered = GatherInputs(command.parser(), Site::FromOptions, "save-job");
     if (gathered.exitCode != 0) return Refuse(gathered, err);
+    // What compute --job would refuse is never written.
+    gathered.errors = JobTextProblems(gathered.inputs, gathered.place, "save-job", "the job");
+    if (!gathered.errors.isEmpty()) {
+        gathered.exitCode = kExitRefused;
+        return Refuse(gathered, err);
+    }
     Job job{gathered.inputs, gathered.place, gathered.note};
     if (command.parser().isSet("note")) job.note = command.parser().value("note");
     const QString path = command.parser().positionalArguments().first();
     const QString error = WriteJob(job, path);
     if (error.isEmpty()) return 0;
-    err << "Cannot save job " << path << ": " << error << '\n';
+    err << "vevi save-job: Cannot save job " << path << ": " << error << '\n';
     return kExitRefused;
 }
 
@@ -259,8 +287,9 @@ QString GeneralHelp() {
         "  -h, --help     This help; 'vevi COMMAND --help' tells a command's options.\n"
         "  -v, --version  The program's version.\n"
         "\n"
-        "Exit status: 0 done; 1 a value refused, no result, or the job not saved; 2 a usage\n"
-        "error, an unknown place or region, or a job file that cannot be opened.\n");
+        "Exit status: 0 done; 1 a value refused, no result, the job not saved, or the\n"
+        "output not written; 2 a usage error, an unknown place or region, a job file that\n"
+        "cannot be opened, or no display for the window.\n");
     return text;
 }
 
@@ -305,12 +334,59 @@ int RunCommandLine(const QStringList& args, QTextStream& out, QTextStream& err) 
     return kExitUsage;
 }
 
+std::optional<QString> NoDisplay(const QProcessEnvironment& environment, int argc, char** argv) {
+    if (!environment.value("QT_QPA_PLATFORM").isEmpty()) return std::nullopt;
+    if (!environment.value("DISPLAY").isEmpty() || !environment.value("WAYLAND_DISPLAY").isEmpty())
+        return std::nullopt;
+    for (int i = 1; i < argc; ++i) {
+        const QString argument = QFile::decodeName(argv[i]);
+        if (IsToolkitOption(argument) && (argument.contains(QLatin1String("platform")) ||
+                                          argument.contains(QLatin1String("display"))))
+            return std::nullopt;
+    }
+    return QStringLiteral(
+        "vevi: No display to show the window on (neither DISPLAY nor WAYLAND_DISPLAY is set). "
+        "The commands run without one: see 'vevi --help'.");
+}
+
+bool WriteAll(int fd, const QByteArray& bytes, QString& error) {
+#ifdef Q_OS_UNIX
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        const ssize_t written =
+            ::write(fd, bytes.constData() + done, static_cast<std::size_t>(bytes.size() - done));
+        if (written < 0 && errno == EINTR) continue;
+        if (written <= 0) {
+            error = QString::fromLocal8Bit(std::strerror(written < 0 ? errno : ENOSPC));
+            return false;
+        }
+        done += written;
+    }
+    return true;
+#else
+    FILE* stream = fd == 1 ? stdout : stderr;
+    const bool ok = std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()),
+                                stream) == static_cast<std::size_t>(bytes.size()) &&
+                    std::fflush(stream) == 0;
+    if (!ok) error = QString::fromLocal8Bit(std::strerror(errno));
+    return ok;
+#endif
+}
+
 int RunCommandLineOnConsole() {
-    QTextStream out(stdout);
-    QTextStream err(stderr);
-    const int status = RunCommandLine(QCoreApplication::arguments().mid(1), out, err);
-    out.flush();
-    err.flush();
+    // Made whole in memory, then written and checked: a full disk or a closed device must not
+    // pass for success.
+    QString out, err;
+    QTextStream outStream(&out), errStream(&err);
+    int status = RunCommandLine(QCoreApplication::arguments().mid(1), outStream, errStream);
+    outStream.flush();
+    errStream.flush();
+    QString error;
+    if (!WriteAll(1, out.toUtf8(), error)) {
+        err += "vevi: Cannot write the output: " + error + u'\n';
+        status = kExitRefused;
+    }
+    WriteAll(2, err.toUtf8(), error);  // nowhere left to tell a failure here
     return status;
 }
 

@@ -2,9 +2,11 @@
 // decision, made before any application object exists, whether to run one or show the window.
 #pragma once
 
+#include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
 #include <QTextStream>
+#include <optional>
 
 namespace vevi {
 
@@ -19,6 +21,10 @@ QString JobFileArgument(int argc, char** argv);
 // warnings and errors to `err`, one line each. Gives the exit status: 0 done, 1 a value
 // refused or no result, 2 a usage error, an unknown name or a job file that cannot be opened.
 int RunCommandLine(const QStringList& args, QTextStream& out, QTextStream& err);
+
+// The line to print, exit status 2, when the window is asked for and there is no display to
+// show it on; nothing when there is one (or a toolkit option names a platform or display).
+std::optional<QString> NoDisplay(const QProcessEnvironment& environment, int argc, char** argv);
 
 // RunCommandLine on the process's own arguments, standard output and standard error. Needs a
 // QCoreApplication.

@@ -2,6 +2,7 @@
 #include <QByteArray>
 #include <QCoreApplication>
 #include <QLocale>
+#include <cstdio>
 
 #include "command_line.h"
 #include "frm_halvex.h"
@@ -26,6 +27,12 @@ int main(int argc, char** argv) {
     if (vevi::IsCommandLine(argc, argv)) {
         QCoreApplication app(argc, argv);
         return vevi::RunCommandLineOnConsole();
+    }
+    // Without a display the toolkit would abort; say what runs instead.
+    if (const auto message =
+            vevi::NoDisplay(QProcessEnvironment::systemEnvironment(), argc, argv)) {
+        std::fprintf(stderr, "%s\n", qPrintable(*message));
+        return 2;
     }
     // Read before the toolkit takes its own options out of the arguments.
     const QString job = vevi::JobFileArgument(argc, argv);

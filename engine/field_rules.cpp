@@ -1,5 +1,6 @@
 #include "field_rules.h"
 
+#include <algorithm>
 #include <array>
 
 #include "formulas.h"
@@ -53,6 +54,50 @@ std::size_t SequenceLength(unsigned char lead) {
     return 1;
 }
 
+// UTF-16 units, as the boxes count: a character beyond the basic plane takes two.
+int Units(std::string_view utf8) {
+    int units = 0;
+    for (std::size_t at = 0; at < utf8.size();) {
+        const std::size_t length =
+            std::min(SequenceLength(static_cast<unsigned char>(utf8[at])), utf8.size() - at);
+        units += length == 4 ? 2 : 1;
+        at += length;
+    }
+    return units;
+}
+
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+bool IsPlainNumber(std::string_view text) {
+    std::size_t at = 0;
+    auto digits = [&] {
+        const std::size_t start = at;
+        while (at < text.size() && IsDigit(text[at])) ++at;
+        return at - start;
+    };
+    if (at < text.size() && (text[at] == '+' || text[at] == '-')) ++at;
+    std::size_t mantissa = digits();
+    if (at < text.size() && text[at] == '.') {
+        ++at;
+        mantissa += digits();
+    }
+    if (mantissa == 0) return false;
+    if (at < text.size() && (text[at] == 'e' || text[at] == 'E')) {
+        ++at;
+        if (at < text.size() && (text[at] == '+' || text[at] == '-')) ++at;
+        if (digits() == 0) return false;
+    }
+    return at == text.size();
+}
+
+std::optional<std::string> TooLong(Field field, std::string_view text) {
+    const int longest = RuleOf(field).longestText;
+    if (longest == 0 || Units(text) <= longest) return std::nullopt;
+    return "at most " + std::to_string(longest) + " characters";
+}
+
 }  // namespace
 
 const FieldRule& RuleOf(Field field) {
@@ -81,6 +126,26 @@ std::optional<std::string> RangeWarning(Field field, std::string_view text) {
     const double value = LeadingNumber(text);
     if (value >= rule.lowest && value <= rule.highest) return std::nullopt;
     return std::string(rule.warning);
+}
+
+}  // namespace vevi
+
+namespace vevi {
+
+std::optional<std::string> StrictValueProblem(Field field, std::string_view text) {
+    if (!IsPlainNumber(text)) {
+        if (text.find(',') != std::string_view::npos)
+            return std::string("write numbers without separators, with a point for decimals");
+        return std::string(
+            "not a plain number (digits, at most one point, an optional sign and exponent)");
+    }
+    if (auto tooLong = TooLong(field, text)) return tooLong;
+    return RangeWarning(field, text);
+}
+
+std::optional<std::string> JobTextProblem(Field field, std::string_view text) {
+    if (auto tooLong = TooLong(field, text)) return tooLong;
+    return RangeWarning(field, text);
 }
 
 }  // namespace vevi

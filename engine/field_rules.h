@@ -27,4 +27,16 @@ std::string CutToLongest(Field field, std::string_view utf8);
 // (both bounds allowed).
 std::optional<std::string> RangeWarning(Field field, std::string_view text);
 
+// A text given other than by typing (a command-line value): nothing, or why it is refused. It
+// must be a plain number (an optional sign, digits with at most one point, an optional
+// exponent), no longer than the box takes, in the field's range. Never cut, never read as 0.
+std::optional<std::string> StrictValueProblem(Field field, std::string_view text);
+// A text from a job file: as the window's box would hold it (no longer than the box takes)
+// and in the field's range by the leading-number reading the box uses.
+std::optional<std::string> JobTextProblem(Field field, std::string_view text);
+
+// The window's texts for a refused value and for inputs that give no figures.
+inline constexpr char kInvalidValueTitle[] = "Invalid Value";
+inline constexpr char kNoResultText[] = "The values entered give no result that can be shown";
+
 }  // namespace vevi

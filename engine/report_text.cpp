@@ -34,11 +34,42 @@ std::size_t Width(std::string_view utf8) {
     return width;
 }
 
-std::vector<Row> InputRows(const ComparisonReport& report) {
+std::string Pressure(double pressure) {
+    return FormatNumber(pressure, kComparisonPressure);
+}
+
+// The inputs as typed, after the place and before the pressure, for people.
+std::vector<Row> InputRows(const ComparisonReport& report, std::string_view place) {
     std::vector<Row> rows;
+    if (!place.empty()) rows.push_back({"Place", std::string(place), ""});
     for (const InputLabel& input : kInputLabels)
         rows.push_back({input.label, report.inputs.FieldText(input.field), input.unit});
+    rows.push_back({"Barometric pressure", Pressure(report.result.BaroPress), kPressureUnit});
     return rows;
+}
+
+constexpr const char* kDegreesF = "\u00B0F";
+
+std::string Suffix(Unit unit) {
+    switch (unit) {
+        case Unit::Cfm:
+            return "cfm";
+        case Unit::Mbh:
+            return "mbh";
+        case Unit::DegreesF:
+            return "f";
+    }
+    return "";
+}
+
+// The figure as the window rounds it: airflows and heat to whole numbers as shown, the
+// temperatures as the plain numbers behind their "@" captions.
+std::string PlainFigure(Unit unit, double value) {
+    return unit == Unit::DegreesF ? PlainNumberText(value) : FormatNumber(value, "0");
+}
+
+const ArrangementResult& Of(const ComparisonResult& result, Arrangement a) {
+    return a == Arrangement::DrawThru ? result.DrawThru : result.BloThru;
 }
 
 Row QuantityHeadings() {
@@ -138,39 +169,85 @@ std::string AlignedTable(const std::vector<std::string>& headings, const std::ve
     return out;
 }
 
-std::string ReportText(const ComparisonReport& report) {
-    std::vector<Row> inputs = InputRows(report);
-    inputs.push_back({"Barometric pressure",
-                      FormatNumber(report.result.BaroPress, kComparisonPressure), kPressureUnit});
-    return AlignedTable({}, kInputAlignment, inputs) + '\n' +
+std::vector<FigureRow> InputFigures(const ComparisonInputs& inputs) {
+    auto number = [&inputs](Field field) { return PlainNumberText(inputs.FieldNumber(field)); };
+    auto shared = [&number](const char* key, const char* unit, const char* suffix, Field field) {
+        const std::string n = number(field);
+        return FigureRow{key, unit, suffix, true, {n, n}};
+    };
+    auto twin = [&number](const char* key, const char* unit, const char* suffix, Field drawThru,
+                          Field bloThru) {
+        return FigureRow{key, unit, suffix, false, {number(drawThru), number(bloThru)}};
+    };
+    return {
+        shared("indoor", kDegreesF, "f", Field::IndoorTemp),
+        shared("outdoor", kDegreesF, "f", Field::OutdoorTemp),
+        shared("elevation", "ft", "ft", Field::Elevation),
+        twin("max_discharge", kDegreesF, "f", Field::DrawThruDisTemp, Field::BloThruDisTemp),
+        twin("max_rise", kDegreesF, "f", Field::DrawThruTempRise, Field::BloThruTempRise),
+        twin("capacity", "cfm", "cfm", Field::DrawThruFanCapacity, Field::BloThruFanCapacity),
+    };
+}
+
+std::vector<FigureRow> ResultFigures(const ComparisonReport* report) {
+    std::vector<FigureRow> rows;
+    const std::string pressure =
+        report ? FormatNumber(report->result.BaroPress, "0.00") : std::string();
+    rows.push_back({"barometric_pressure", kPressureUnit, "in_hg", true, {pressure, pressure}});
+    FigureRow rise{"temperature_rise", kDegreesF, "f", false, {}};
+    FigureRow density{"air_density", kDensityUnit, "lb_per_cu_ft", false, {}};
+    for (Arrangement a : kArrangements) {
+        if (!report) continue;
+        const ArrangementResult& r = Of(report->result, a);
+        rise.cells[static_cast<std::size_t>(a)] = PlainNumberText(r.Rise);
+        density.cells[static_cast<std::size_t>(a)] = FormatNumber(r.AirDensity, "0.0000");
+    }
+    rows.push_back(std::move(rise));
+    rows.push_back(std::move(density));
+    for (std::size_t q = 0; q < kQuantityCount; ++q) {
+        const QuantityInfo& info = Describe(Quantity(q));
+        FigureRow row{info.key, UnitText(info.unit), Suffix(info.unit), false, {}};
+        for (Arrangement a : kArrangements)
+            if (report)
+                row.cells[static_cast<std::size_t>(a)] =
+                    PlainFigure(info.unit, report->Value(a, info.quantity).value);
+        rows.push_back(std::move(row));
+    }
+    return rows;
+}
+
+std::string ReportText(const ComparisonReport& report, std::string_view place) {
+    return AlignedTable({}, kInputAlignment, InputRows(report, place)) + '\n' +
            AlignedTable(QuantityHeadings(), kQuantityAlignment, QuantityRows(report));
 }
 
-std::string ReportCsv(const ComparisonReport& report) {
+std::string ReportCsv(const ComparisonReport& report, std::string_view place) {
     std::string out = "quantity,unit";
     for (Arrangement a : kArrangements) out += std::string(",") + ArrangementKey(a);
     out += '\n';
-    for (std::size_t q = 0; q < kQuantityCount; ++q) {
-        const QuantityInfo& info = Describe(Quantity(q));
-        out += std::string(info.key) + ',' + CsvField(UnitText(info.unit));
-        for (Arrangement a : kArrangements)
-            out += ',' + CsvField(report.Value(a, info.quantity).text);
-        out += '\n';
+    if (!place.empty()) {
+        const std::string cell = CsvField(place);
+        out += "place,," + cell + ',' + cell + '\n';
     }
+    auto write = [&out](const FigureRow& row) {
+        out += row.key + ',' + CsvField(row.unit) + ',' + row.cells[0] + ',' + row.cells[1] + '\n';
+    };
+    for (const FigureRow& row : InputFigures(report.inputs)) write(row);
+    for (const FigureRow& row : ResultFigures(&report)) write(row);
     return out;
 }
 
-std::string ReportTabSeparated(const ComparisonReport& report) {
+std::string ReportTabSeparated(const ComparisonReport& report, std::string_view place) {
     std::string out;
-    for (const Row& row : InputRows(report)) out += TabLine(row);
+    for (const Row& row : InputRows(report, place)) out += TabLine(row);
     out += '\n' + TabLine(QuantityHeadings());
     for (const Row& row : QuantityRows(report)) out += TabLine(row);
     return out;
 }
 
-std::string ReportHtml(const ComparisonReport& report) {
+std::string ReportHtml(const ComparisonReport& report, std::string_view place) {
     std::string html = "<html><head><meta charset=\"utf-8\"></head><body>\n<table>\n";
-    for (const Row& row : InputRows(report)) html += HtmlRow(row, "td", kInputAlignment);
+    for (const Row& row : InputRows(report, place)) html += HtmlRow(row, "td", kInputAlignment);
     html += "</table>\n<br>\n<table>\n" + HtmlRow(QuantityHeadings(), "th", kQuantityAlignment);
     for (const Row& row : QuantityRows(report)) html += HtmlRow(row, "td", kQuantityAlignment);
     return html + "</table>\n</body></html>\n";

@@ -34,6 +34,24 @@ inline constexpr std::array<InputLabel, kFieldCount> kInputLabels = {{
 // clang-format on
 
 inline constexpr char kPressureUnit[] = "in. Hg";
+inline constexpr char kDensityUnit[] = "lb/cu ft";
+
+// One figure of a comparison for other programs: plain numbers (no grouping, no "@", no unit,
+// a point for decimals), rounded as the window rounds the figure.
+struct FigureRow {
+    std::string key;       // "capacity", "inlet_airflow"
+    std::string unit;      // "cfm", "°F"
+    std::string suffix;    // the unit in a column name: "cfm", "f", "in_hg"
+    bool shared;           // one figure for both arrangements
+    std::string cells[2];  // Draw Thru, then Blow Thru; empty where there is no result
+};
+
+// The nine inputs as the numbers used: the site and indoor temperature shared, then each
+// arrangement's maximum discharge temperature, maximum rise and capacity.
+std::vector<FigureRow> InputFigures(const ComparisonInputs& inputs);
+// The pressure, each arrangement's actual rise and air density, then every quantity of the
+// report. Without a report, the same rows with empty cells.
+std::vector<FigureRow> ResultFigures(const ComparisonReport* report);
 
 // One CSV field, quoted where it holds a comma, a quote or a line break (RFC 4180).
 std::string CsvField(std::string_view field);
@@ -44,15 +62,18 @@ std::string CsvField(std::string_view field);
 std::string AlignedTable(const std::vector<std::string>& headings, const std::vector<bool>& right,
                          const std::vector<std::vector<std::string>>& rows);
 
-// The inputs with the barometric pressure, a blank line, then every quantity of both
-// arrangements, aligned.
-std::string ReportText(const ComparisonReport& report);
-// `quantity,unit,draw_thru,blow_thru` and one row per quantity.
-std::string ReportCsv(const ComparisonReport& report);
-// One line per input (name, text, unit), a blank line, the heading
-// "Quantity\tUnit\tDraw Thru\tBlow Thru" and one line per quantity.
-std::string ReportTabSeparated(const ComparisonReport& report);
+// `place` is "REGION/PLACE" where the site came from a place of the table, else empty.
+
+// "Place: REGION/PLACE" where there is one, the inputs with the barometric pressure, a blank
+// line, then every quantity of both arrangements, aligned.
+std::string ReportText(const ComparisonReport& report, std::string_view place = {});
+// `quantity,unit,draw_thru,blow_thru`, a `place` row where there is one, then one row per
+// input figure and result figure, shared figures in both columns.
+std::string ReportCsv(const ComparisonReport& report, std::string_view place = {});
+// One line per input (name, text, unit) after the place where there is one, the pressure, a
+// blank line, the heading "Quantity\tUnit\tDraw Thru\tBlow Thru" and one line per quantity.
+std::string ReportTabSeparated(const ComparisonReport& report, std::string_view place = {});
 // The same content as HTML tables, for word processors and spreadsheets.
-std::string ReportHtml(const ComparisonReport& report);
+std::string ReportHtml(const ComparisonReport& report, std::string_view place = {});
 
 }  // namespace vevi

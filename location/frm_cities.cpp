@@ -23,6 +23,7 @@
 #include "settings_store.h"
 #include "twips.h"
 #include "window_frame.h"
+#include "utf8_text.h"
 
 namespace vevi {
 namespace {
@@ -30,10 +31,6 @@ namespace {
 constexpr int kEnter = 13;
 constexpr int kEscape = 27;
 constexpr auto kPressurePattern = "#0.00";
-
-QString FromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // The character code a key produces, as the list and text box events report it; nothing
 // for keys that type no character (arrows, function keys).

@@ -10,6 +10,7 @@
 
 #include "accessibility.h"
 #include "comparison_session.h"
+#include "field_rules.h"
 #include "frame_centring.h"
 #include "frm_formulas.h"
 #include "heater_diagram.h"
@@ -17,7 +18,6 @@
 #include "job_files.h"
 #include "keyboard_navigation.h"
 #include "main_menu.h"
-#include "messages.h"
 #include "named_controls.h"
 #include "number_text.h"
 #include "page_printing.h"
@@ -118,7 +118,7 @@ void frmHalvex::CreateButtons() {
 }
 
 void frmHalvex::CreateMenus() {
-    auto* results = new ResultsExport(*prompts_, *session_, *page_,
+    auto* results = new ResultsExport(*prompts_, *session_, *jobs_, *page_,
                                       std::vector<QWidget*>(boxes_.begin(), boxes_.end()), this);
     const MainMenu m = BuildMainMenu(menuBar(), *jobs_, *results);
     using Handler = void (frmHalvex::*)();
@@ -224,7 +224,7 @@ void frmHalvex::cmdGo_Click() {
 void frmHalvex::StartComparison() {
     if (!rangeCheck_->Accepts(*Box(Field::Elevation))) return;
     if (!session_->Start(TextsOf(boxes_))) {
-        prompts_->Warn(kNoResultMessage, kInvalidValueTitle);
+        prompts_->Warn(kNoResultText, kInvalidValueTitle);
         return;
     }
     cmdShowFormulas_->setFocus();

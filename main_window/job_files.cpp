@@ -15,8 +15,10 @@
 #include "job_file.h"
 #include "location_table.h"
 #include "named_controls.h"
+#include "place_lookup.h"
 #include "prompts.h"
 #include "settings_store.h"
+#include "utf8_text.h"
 
 namespace vevi {
 namespace {
@@ -30,26 +32,15 @@ constexpr auto kExtension = ".vevi";
 constexpr auto kSuggestedName = "job.vevi";
 constexpr qsizetype kRecentJobCount = 5;
 
-QString Utf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-// The positions of a place of the table named exactly as the location dialog lists it.
-std::optional<std::pair<int, int>> FindPlace(const PlaceName& name) {
-    const auto states = LocationTable::States();
-    for (std::size_t s = 0; s < states.size(); ++s) {
-        if (Utf8(states[s].name) != name.region) continue;
-        const auto cities = states[s].cities;
-        for (std::size_t c = 0; c < cities.size(); ++c)
-            if (Utf8(cities[c].name) == name.place)
-                return std::pair{static_cast<int>(s), static_cast<int>(c)};
-    }
-    return std::nullopt;
+// The place of the table a job names, by the one lookup the command line uses too.
+std::optional<std::pair<int, int>> FindJobPlace(const PlaceName& name) {
+    const auto found = FindPlace(ToUtf8(name.region), ToUtf8(name.place));
+    if (!found) return std::nullopt;
+    return std::pair{found->state, found->city};
 }
 
 PlaceName NameOfPlace(int state, int city) {
-    const StateEntry& region = LocationTable::States()[static_cast<std::size_t>(state)];
-    return {Utf8(region.name), Utf8(region.cities[static_cast<std::size_t>(city)].name)};
+    return {FromUtf8(RegionName(state)), FromUtf8(CityName(state, city))};
 }
 
 QString Shown(const QString& path) {
@@ -132,7 +123,7 @@ bool JobFiles::Open(const QString& path) {
     lastPlace_.reset();
     // A place of the table is where the location dialog opens next, as a pick of it would;
     // the user wants it now, whether or not the settings are to be saved on exit.
-    if (const auto place = read.job->place ? FindPlace(*read.job->place) : std::nullopt) {
+    if (const auto place = read.job->place ? FindJobPlace(*read.job->place) : std::nullopt) {
         settings_.SetState(place->first);
         settings_.SetCity(place->second);
         emit placeOpened(place->first, place->second);
@@ -211,6 +202,13 @@ void JobFiles::PlacePicked(int state, int city, const QString& elevation,
         outdoorTemp != QString::number(values->DesignTempF))
         return;
     lastPlace_ = PlacePick{state, city, BoxText(Field::Elevation), BoxText(Field::OutdoorTemp)};
+}
+
+std::string JobFiles::ShownPlace() const {
+    if (!lastPlace_ || BoxText(Field::Elevation) != lastPlace_->elevation ||
+        BoxText(Field::OutdoorTemp) != lastPlace_->outdoorTemp)
+        return {};
+    return FullPlaceName({lastPlace_->state, lastPlace_->city});
 }
 
 // ---- Dropped job files ----

@@ -8,6 +8,7 @@
 #include <QStringList>
 #include <array>
 #include <optional>
+#include <string>
 
 #include "fields.h"
 
@@ -36,6 +37,8 @@ public:
     // After the location dialog's OK has put its texts into the boxes. Only a city whose own
     // values were copied counts: an elevation typed over the city's is not that place's.
     void PlacePicked(int state, int city, const QString& elevation, const QString& outdoorTemp);
+    // "REGION/PLACE" while the site boxes still hold the texts the place put there, else "".
+    std::string ShownPlace() const;
 
 signals:
     // A job named a place of the table: the location dialog opens on it next.

@@ -1,6 +1,7 @@
 #include "page_printing.h"
 
 #include <QPrinter>
+#include <QString>
 #include <QTimer>
 #include <QWidget>
 
@@ -15,26 +16,25 @@ namespace {
 // Each print job has its own document name, so that printing to a file proposes a fitting one.
 constexpr auto kDiagramDocument = "Heater comparison";
 constexpr auto kFormulasDocument = "Heater comparison formulas";
-constexpr auto kPrintingFailed = "Printing failed";
 
 }  // namespace
 
 PagePrinting::PagePrinting(Prompts& prompts, PageReadier& page, QWidget* window)
     : prompts_(prompts), page_(page), window_(window) {}
 
-void PagePrinting::Warn() {
-    prompts_.Warn(kPrintingFailed, window_->windowTitle());
+void PagePrinting::Warn(const QString& failure) {
+    if (!failure.isEmpty()) prompts_.Warn(failure, window_->windowTitle());
 }
 
 void PagePrinting::PrintDiagram() {
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(kDiagramDocument);
-    bool failed = false;
+    QString failure;
     {
         const PageReadier::Scope ready(page_);
-        failed = prompts_.ChoosePrinter(printer) && !PrintWidget(printer, page_.Page());
+        if (prompts_.ChoosePrinter(printer)) failure = PrintWidget(printer, page_.Page());
     }
-    if (failed) Warn();
+    Warn(failure);
 }
 
 void PagePrinting::PrintFormulas(frmFormulas& formulas, QTimer& wheels) {
@@ -43,10 +43,11 @@ void PagePrinting::PrintFormulas(frmFormulas& formulas, QTimer& wheels) {
     formulas.ShowGraphicsButton(false);
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(kFormulasDocument);
-    const bool failed = prompts_.ChoosePrinter(printer) && !PrintWidget(printer, formulas);
+    const QString failure =
+        prompts_.ChoosePrinter(printer) ? PrintWidget(printer, formulas) : QString();
     if (turning) wheels.start();
     formulas.ShowGraphicsButton(true);
-    if (failed) Warn();
+    Warn(failure);
 }
 
 }  // namespace vevi

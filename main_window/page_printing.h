@@ -3,6 +3,7 @@
 // a failure is reported once the window is whole again.
 #pragma once
 
+class QString;
 class QTimer;
 class QWidget;
 
@@ -21,7 +22,7 @@ public:
     void PrintFormulas(frmFormulas& formulas, QTimer& wheels);
 
 private:
-    void Warn();
+    void Warn(const QString& failure);
 
     Prompts& prompts_;
     PageReadier& page_;

@@ -6,7 +6,6 @@
 #include "comparison_session.h"
 #include "field_rules.h"
 #include "input_box.h"
-#include "messages.h"
 #include "prompts.h"
 
 namespace vevi {

@@ -9,6 +9,7 @@
 #include <QMimeData>
 
 #include "comparison_session.h"
+#include "job_files.h"
 #include "named_controls.h"
 #include "page_export.h"
 #include "page_readier.h"
@@ -82,9 +83,14 @@ private:
 
 }  // namespace
 
-ResultsExport::ResultsExport(Prompts& prompts, ComparisonSession& session, PageReadier& page,
-                             const std::vector<QWidget*>& boxes, QObject* parent)
-    : QObject(parent), prompts_(prompts), session_(session), page_(page), boxes_(boxes) {
+ResultsExport::ResultsExport(Prompts& prompts, ComparisonSession& session, const JobFiles& jobs,
+                             PageReadier& page, const std::vector<QWidget*>& boxes, QObject* parent)
+    : QObject(parent),
+      prompts_(prompts),
+      session_(session),
+      jobs_(jobs),
+      page_(page),
+      boxes_(boxes) {
     setObjectName("resultsExport");
 }
 
@@ -108,8 +114,8 @@ void ResultsExport::mnuCopyResults_Click() {
     const ComparisonReport* report = session_.Report();
     if (!report) return;
     auto* data = new QMimeData;
-    data->setText(QString::fromStdString(ReportTabSeparated(*report)));
-    data->setHtml(QString::fromStdString(ReportHtml(*report)));
+    data->setText(QString::fromStdString(ReportTabSeparated(*report, jobs_.ShownPlace())));
+    data->setHtml(QString::fromStdString(ReportHtml(*report, jobs_.ShownPlace())));
     QGuiApplication::clipboard()->setMimeData(data);
 }
 
@@ -135,9 +141,9 @@ QString ResultsExport::Write(const QString& path, const ExportFormat& format) {
     const ComparisonReport& report = *session_.Report();
     switch (format.kind) {
         case ExportKind::Csv:
-            return WriteFileBytes(path, Utf8(ReportCsv(report)));
+            return WriteFileBytes(path, Utf8(ReportCsv(report, jobs_.ShownPlace())));
         case ExportKind::Text:
-            return WriteFileBytes(path, Utf8(ReportText(report)));
+            return WriteFileBytes(path, Utf8(ReportText(report, jobs_.ShownPlace())));
         default:
             break;
     }

@@ -14,6 +14,7 @@ class QWidget;
 namespace vevi {
 
 class ComparisonSession;
+class JobFiles;
 class PageReadier;
 class Prompts;
 struct ExportFormat;
@@ -22,8 +23,9 @@ class ResultsExport : public QObject {
     Q_OBJECT
 public:
     // Ctrl+C in any of `boxes` with no selection of its own copies the comparison too.
-    ResultsExport(Prompts& prompts, ComparisonSession& session, PageReadier& page,
-                  const std::vector<QWidget*>& boxes, QObject* parent);
+    // The place the job files remember goes with the figures.
+    ResultsExport(Prompts& prompts, ComparisonSession& session, const JobFiles& jobs,
+                  PageReadier& page, const std::vector<QWidget*>& boxes, QObject* parent);
 
     // Export Results… and Copy Results, offered while a comparison is on display.
     void AddMenuItems(QMenu* file);
@@ -35,6 +37,7 @@ private:
 
     Prompts& prompts_;
     ComparisonSession& session_;
+    const JobFiles& jobs_;
     PageReadier& page_;
     std::vector<QWidget*> boxes_;
 };

@@ -4,10 +4,12 @@
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
 #include <cerrno>
 #include <cmath>
 #include <cstring>
+
+#include "checked_write.h"
+#include "utf8_text.h"
 
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
@@ -37,7 +39,7 @@ QString SystemError(int error) {
 // A text that survives a round trip through the file unchanged: a lone surrogate, which UTF-8
 // cannot hold, becomes what writing would make of it.
 QString Storable(const QString& text) {
-    return QString::fromUtf8(text.toUtf8());
+    return FromUtf8(ToUtf8(text));
 }
 
 bool IsText(const QByteArray& bytes) {
@@ -80,6 +82,15 @@ bool ReadAtMost(const QString& path, qint64 limit, QByteArray& bytes, QString& e
     return true;
 }
 
+// A box shows a line break or a carriage return as a blank, but the engine's reading stops
+// there, so the figures would not be those shown; blanks, tabs and line feeds are what the
+// reading skips.
+bool HasControlCharacter(const QString& text) {
+    for (const QChar c : text)
+        if ((c.unicode() < 0x20 && c != u'\t' && c != u'\n') || c.unicode() == 0x7F) return true;
+    return false;
+}
+
 std::optional<QString> ReadInputs(const QJsonValue& value, ComparisonInputs& inputs) {
     if (!value.isObject()) return QStringLiteral("it has no \"inputs\"");
     const QJsonObject object = value.toObject();
@@ -88,7 +99,9 @@ std::optional<QString> ReadInputs(const QJsonValue& value, ComparisonInputs& inp
         const QJsonValue text = object.value(key);
         if (text.isUndefined()) return "the input \"" + key + "\" is missing";
         if (!text.isString()) return "the input \"" + key + "\" is not a text";
-        inputs.Text(field) = text.toString().toStdString();
+        if (HasControlCharacter(text.toString()))
+            return "the input \"" + key + "\" holds a control character";
+        inputs.Text(field) = ToUtf8(text.toString());
     }
     return std::nullopt;
 }
@@ -121,7 +134,10 @@ const char* JobInputKey(Field field) {
 
 JobRead ReadJob(const QString& path) {
     const QFileInfo info(path);
-    if (!info.exists()) return Refused(QStringLiteral("the file does not exist"));
+    if (!info.exists()) {
+        const QString loop = NotReplaceable(path);
+        return Refused(loop.isEmpty() ? QStringLiteral("the file does not exist") : loop);
+    }
     if (info.isDir()) return Refused(QStringLiteral("it is a folder, not a file"));
     if (!info.isFile()) return Refused(QStringLiteral("it is not a regular file"));
     if (info.size() > kLargestJobFile) return Refused(TooLarge());
@@ -178,15 +194,16 @@ JobRead ParseJob(const QByteArray& raw) {
 QByteArray JobBytes(const Job& job) {
     QJsonObject inputs;
     for (Field field : kJobFields)
-        inputs.insert(QLatin1String(JobInputKey(field)),
-                      QString::fromStdString(job.inputs.FieldText(field)));
+        inputs.insert(QLatin1String(JobInputKey(field)), FromUtf8(job.inputs.FieldText(field)));
     QJsonObject root{
         {"format", QLatin1String(kFormatName)}, {"version", kJobFormatVersion}, {"inputs", inputs}};
     if (job.place)
         root.insert("place",
                     QJsonObject{{"region", job.place->region}, {"place", job.place->place}});
     if (!job.note.isEmpty()) root.insert("note", job.note);
-    return QJsonDocument(root).toJson(QJsonDocument::Indented);
+    // Qt's reader drops a U+FEFF written as it is, wherever it stands; as an escape it
+    // survives. The bytes stand only inside strings, the rest of the document being ASCII.
+    return QJsonDocument(root).toJson(QJsonDocument::Indented).replace(kUtf8Bom, "\\ufeff");
 }
 
 QString WriteJob(const Job& job, const QString& path) {
@@ -195,18 +212,8 @@ QString WriteJob(const Job& job, const QString& path) {
     if (bytes.size() > kLargestJobFile)
         return QStringLiteral("the job would be larger than %1 KB (its note is too long)")
             .arg(kLargestJobFile / 1024);
-    QSaveFile file(path);
-    // Unbuffered, so a short write (a full disk) shows in what write() returns: QSaveFile
-    // does not notice a failure of the flush made when it commits, and would rename a cut
-    // file into place.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return "the file cannot be written (" + file.errorString() + ")";
-    if (file.write(bytes) != bytes.size()) {
-        const QString error = file.errorString();
-        file.cancelWriting();
-        return "the file cannot be written (" + error + ")";
-    }
-    if (!file.commit()) return "the file cannot be written (" + file.errorString() + ")";
+    const QString error = WriteAtomically(path, bytes);
+    if (!error.isEmpty()) return "the file cannot be written (" + error + ")";
     return {};
 }
 

@@ -9,11 +9,11 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QSvgGenerator>
 #include <QWidget>
 #include <cmath>
 
+#include "checked_write.h"
 #include "page_render.h"
 
 namespace vevi {
@@ -41,20 +41,8 @@ QPageLayout DefaultPageLayout() {
 // The file is made in memory and written in one checked piece: the generators do not all
 // notice a short write (a full disk), and a partial file must never replace a whole one.
 QString WriteFileBytes(const QString& path, const QByteArray& bytes) {
-    QSaveFile file(path);
-    // Unbuffered, so a short write shows in what write() returns: QSaveFile does not notice a
-    // failure of the flush made when it commits, and would rename a cut file into place.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return CouldNotWrite(path, file.errorString());
-    if (file.write(bytes) != bytes.size()) {
-        const QString reason = file.error() != QFileDevice::NoError
-                                   ? file.errorString()
-                                   : QStringLiteral("the disk may be full");
-        file.cancelWriting();
-        return CouldNotWrite(path, reason);
-    }
-    if (!file.commit()) return CouldNotWrite(path, file.errorString());
-    return QString();
+    const QString reason = WriteAtomically(path, bytes);
+    return reason.isEmpty() ? QString() : CouldNotWrite(path, reason);
 }
 
 QString WriteWidgetPdf(QWidget& widget, const QString& path, const QString& title) {
@@ -101,8 +89,13 @@ QString WriteWidgetPng(QWidget& widget, const QString& path, double scale) {
     if (pixels.isEmpty()) return CouldNotWrite(path, QStringLiteral("the window has no area"));
     QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
     if (image.isNull()) return CouldNotWrite(path, QStringLiteral("the image is too large"));
-    // The painter works in the widget's logical pixels; the image holds `scale` times as many.
+    // The painter works in the widget's logical pixels; the image holds `scale` times as many,
+    // and says so: 96 dpi times the scale.
     image.setDevicePixelRatio(scale);
+    constexpr double kInchesPerMetre = 1 / 0.0254;
+    const int dotsPerMetre = static_cast<int>(std::lround(96 * scale * kInchesPerMetre));
+    image.setDotsPerMeterX(dotsPerMetre);
+    image.setDotsPerMeterY(dotsPerMetre);
     image.fill(Qt::transparent);
     const QPicture picture = RecordWidget(widget);
     {

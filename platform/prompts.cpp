@@ -32,18 +32,6 @@ QString QtPrompts::AskText(const QString& prompt, const QString& title) {
     return box.exec() == QDialog::Accepted ? box.textValue() : QString();
 }
 
-QString QtPrompts::ChooseExportFile(const QString& title, const QStringList& filters,
-                                    QString* chosenFilter) {
-    // The dialog asks before it lets an existing file be replaced.
-    return QFileDialog::getSaveFileName(parent_, title, QString(), filters.join(";;"),
-                                        chosenFilter);
-}
-
-bool QtPrompts::ChoosePrinter(QPrinter& printer) {
-    QPrintDialog dialog(&printer, parent_);
-    return dialog.exec() == QDialog::Accepted;
-}
-
 namespace {
 
 QString ChosenFile(QFileDialog& dialog) {
@@ -52,6 +40,31 @@ QString ChosenFile(QFileDialog& dialog) {
 }
 
 }  // namespace
+
+QString QtPrompts::ChooseExportFile(const QString& title, const QStringList& filters,
+                                    QString* chosenFilter) {
+    // The dialog asks before it lets an existing file be replaced; the picked filter's
+    // extension is added before it looks, so "keep" with the PDF filter asks about keep.pdf.
+    QFileDialog dialog(parent_, title, QString(), filters.join(";;"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    auto suffixOf = [](const QString& filter) {
+        const QRegularExpressionMatch m = QRegularExpression("\\*\\.(\\w+)").match(filter);
+        return m.hasMatch() ? m.captured(1) : QString();
+    };
+    if (chosenFilter && !chosenFilter->isEmpty()) dialog.selectNameFilter(*chosenFilter);
+    dialog.setDefaultSuffix(suffixOf(dialog.selectedNameFilter()));
+    QObject::connect(
+        &dialog, &QFileDialog::filterSelected, &dialog,
+        [&dialog, suffixOf](const QString& filter) { dialog.setDefaultSuffix(suffixOf(filter)); });
+    const QString path = ChosenFile(dialog);
+    if (chosenFilter) *chosenFilter = dialog.selectedNameFilter();
+    return path;
+}
+
+bool QtPrompts::ChoosePrinter(QPrinter& printer) {
+    QPrintDialog dialog(&printer, parent_);
+    return dialog.exec() == QDialog::Accepted;
+}
 
 QString QtPrompts::ChooseOpenFile(const QString& title, const QString& filter) {
     QFileDialog dialog(parent_, title, QString(), filter);

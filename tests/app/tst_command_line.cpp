@@ -1,3 +1,5 @@
+#include <sys/stat.h>
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -90,53 +92,106 @@ private:
 private slots:
     void initTestCase() {
         QVERIFY(dir_.isValid());
-        // A job whose elevation has no pressure: job texts are not range-checked.
+        // A job whose elevation is far out of range.
         Job noResult;
         noResult.inputs.Elevation = "1e9";
         QCOMPARE(WriteJob(noResult, Path("no-result.vevi")), QString());
+        auto job = [this](const char* name, Field field, const char* text) {
+            Job j;
+            j.inputs.Text(field) = text;
+            QCOMPARE(WriteJob(j, Path(name)), QString());
+        };
+        job("low.vevi", Field::Elevation, "-99999");
+        job("hot.vevi", Field::IndoorTemp, "999");
+        job("long.vevi", Field::OutdoorTemp, "-10.5");
+        QFile control(Path("control.vevi"));
+        QVERIFY(control.open(QIODevice::WriteOnly));
+        control.write(QString::fromUtf8(JobBytes(Job{})).replace("\"65\"", "\"6\\r5\"").toUtf8());
+        control.close();
+        QVERIFY(QFile::link(Path("loop.vevi"), Path("loop.vevi")));
+        QCOMPARE(::mkfifo(QFile::encodeName(Path("pipe.vevi")).constData(), 0600), 0);
         QFile junk(Path("junk.vevi"));
         QVERIFY(junk.open(QIODevice::WriteOnly));
         junk.write("not a job");
     }
 
-    // The window's default comparison, figure for figure.
+    // The window's default comparison, figure for figure, as plain numbers.
     void defaultComputeAsCsv() {
         const Run run = Cli({"compute", "--format", "csv"});
         QCOMPARE(run.code, 0);
         QCOMPARE(run.err, QString());
         const QStringList expected = {
             "quantity,unit,draw_thru,blow_thru",
-            "inlet_airflow,cfm,\"8,070\",\"10,000\"",
-            "discharge_airflow,cfm,\"10,000\",\"13,478\"",
-            "space_airflow,cfm,\"9,211\",\"11,413\"",
+            "indoor,\u00B0F,65,65",
+            "outdoor,\u00B0F,0,0",
+            "elevation,ft,0,0",
+            "max_discharge,\u00B0F,140,160",
+            "max_rise,\u00B0F,110,160",
+            "capacity,cfm,10000,10000",
+            "barometric_pressure,in. Hg,29.92,29.92",
+            "temperature_rise,\u00B0F,110,160",
+            "air_density,lb/cu ft,0.0696,0.0863",
+            "inlet_airflow,cfm,8070,10000",
+            "discharge_airflow,cfm,10000,13478",
+            "space_airflow,cfm,9211,11413",
             "output,MBH,1103,1987",
             "input,MBH,1199,2160",
             "air_load,MBH,652,807",
             "net,MBH,451,1180",
-            "inlet_temperature,\u00B0F,@ 0\u00B0F,@ 0\u00B0F",
-            "discharge_temperature,\u00B0F,@  110\u00B0F,@  160\u00B0F",
-            "space_temperature,\u00B0F,@ 65\u00B0F,@ 65\u00B0F",
+            "inlet_temperature,\u00B0F,0,0",
+            "discharge_temperature,\u00B0F,110,160",
+            "space_temperature,\u00B0F,65,65",
         };
         QCOMPARE(Lines(run.out), expected);
+    }
+
+    // Every cell past the key and unit is a number a spreadsheet reads in any locale, and
+    // the place, where there is one, comes first.
+    void computeCsvCellsAreNumbers() {
+        const Run run = Cli({"compute", "--place", "Illinois/Chicago, O'Hare Int'l A", "--indoor",
+                             "70.5", "--format", "csv"});
+        QCOMPARE(run.code, 0);
+        const QStringList lines = Lines(run.out);
+        QCOMPARE(CsvFields(lines[1]),
+                 QStringList({"place", "", "Illinois/Chicago, O\u2019Hare Int\u2019l A",
+                              "Illinois/Chicago, O\u2019Hare Int\u2019l A"}));
+        for (const QString& line : lines.mid(2)) {
+            const QStringList cells = CsvFields(line);
+            QCOMPARE(cells.size(), 4);
+            for (const QString& cell : cells.mid(2)) {
+                bool number = false;
+                QLocale::c().toDouble(cell, &number);
+                QVERIFY2(number, qPrintable(line));
+            }
+        }
+        QVERIFY(lines.contains("indoor,\u00B0F,70.5,70.5"));
     }
 
     void defaultComputeAsJson() {
         const Run run = Cli({"compute", "--format", "json"});
         QCOMPARE(run.code, 0);
         const QJsonObject root = QJsonDocument::fromJson(run.out.toUtf8()).object();
+        QCOMPARE(root["format"].toString(), "vevi-comparison");
+        QCOMPARE(root["version"].toInt(), 1);
         const QJsonObject inputs = root["inputs"].toObject();
         QCOMPARE(inputs.size(), 9);
-        QCOMPARE(inputs["indoor"].toString(), "65");
-        QCOMPARE(inputs["draw_thru_max_rise"].toString(), "110");
-        QCOMPARE(inputs["blow_thru_capacity"].toString(), "10000");
-        QCOMPARE(root["barometric_pressure"].toDouble(), 29.92);
+        QCOMPARE(inputs["indoor"]["text"].toString(), "65");
+        QCOMPARE(inputs["indoor"]["value"].toDouble(), 65.0);
+        QCOMPARE(inputs["draw_thru_max_rise"]["text"].toString(), "110");
+        QCOMPARE(inputs["blow_thru_capacity"]["value"].toDouble(), 10000.0);
+        QCOMPARE(root["barometric_pressure"]["text"].toString(), "29.92");
+        QCOMPARE(root["barometric_pressure"]["unit"].toString(), "in. Hg");
         for (const char* arrangement : {"draw_thru", "blow_thru"})
-            QCOMPARE(root[arrangement].toObject().size(), 10);
+            QCOMPARE(root[arrangement].toObject().size(), 12);
         const QJsonObject inlet = root["draw_thru"]["inlet_airflow"].toObject();
         QCOMPARE(inlet["text"].toString(), "8,070");
         QVERIFY(qAbs(inlet["value"].toDouble() - 8070.18) < 0.01);
         QCOMPARE(inlet["unit"].toString(), "cfm");
         QCOMPARE(root["blow_thru"]["discharge_temperature"]["unit"].toString(), "\u00B0F");
+        QCOMPARE(root["blow_thru"]["temperature_rise"]["value"].toDouble(), 160.0);
+        QCOMPARE(root["draw_thru"]["air_density"]["unit"].toString(), "lb/cu ft");
+        // The input follows the rounded output, as the window works it.
+        QCOMPARE(root["draw_thru"]["input"]["value"].toDouble(), 1103 / 0.92);
     }
 
     void defaultComputeAsText() {
@@ -175,6 +230,10 @@ private slots:
         QTest::newRow("below the outdoor box's range") << "Alaska/Nenana"
                                                        << "Alaska"
                                                        << "Nenana";
+        QTest::newRow("blanks at the ends and around the slashes")
+            << "  Alabama / Muscle Shoals /Florence "
+            << "Alabama"
+            << "Muscle Shoals/Florence";
     }
     void place() {
         QFETCH(QString, typed);
@@ -185,8 +244,9 @@ private slots:
         QCOMPARE(run.code, 0);
         const QJsonObject root = QJsonDocument::fromJson(run.out.toUtf8()).object();
         const CityValues values = TableValues(region, place);
-        QCOMPARE(root["inputs"]["elevation"].toString(), QString::number(values.ElevationFeet));
-        QCOMPARE(root["inputs"]["outdoor"].toString(), QString::number(values.DesignTempF));
+        QCOMPARE(root["inputs"]["elevation"]["text"].toString(),
+                 QString::number(values.ElevationFeet));
+        QCOMPARE(root["inputs"]["outdoor"]["value"].toDouble(), double(values.DesignTempF));
         QCOMPARE(root["place"]["region"].toString(), region);
         QCOMPARE(root["place"]["place"].toString(), place);
     }
@@ -196,38 +256,73 @@ private slots:
         QCOMPARE(run.code, 0);
         const QStringList lines = Lines(run.out);
         QCOMPARE(lines.size(), PlaceCount() + 1);
-        QCOMPARE(lines.first(), "region,place,elevation,outdoor,barometric_pressure");
+        QCOMPARE(lines.first(), "region,place,elevation_ft,outdoor_f,barometric_pressure_in_hg");
         for (const QString& line : lines) QCOMPARE(CsvFields(line).size(), 5);
         QCOMPARE(Lines(Cli({"places", "--region", "quebec", "--format", "csv"}).out).size(), 2);
         // The pressure as the location dialog shows it for Big Piney.
         QVERIFY(lines.contains("Wyoming,Big Piney,6969,-22,23.11"));
     }
 
-    // Every place once, in table order, each row the comparison compute gives there.
+    // Every place once, in table order, each row the comparison compute gives there, with
+    // its inputs; JSON entries have the shape of compute's.
     void sweep() {
         const Run csv = Cli({"sweep", "--indoor", "70"});
         QCOMPARE(csv.code, 0);
         const QStringList lines = Lines(csv.out);
         QCOMPARE(lines.size(), PlaceCount() + 1);
         const QStringList header = CsvFields(lines.first());
-        QCOMPARE(header.size(), 4 + 20);
-        QCOMPARE(header.mid(0, 6),
-                 QStringList({"region", "place", "elevation", "outdoor", "draw_thru_inlet_airflow",
-                              "blow_thru_inlet_airflow"}));
+        QCOMPARE(header.size(), 2 + 9 + 1 + 24);
+        QCOMPARE(header.mid(0, 7),
+                 QStringList({"region", "place", "indoor_f", "outdoor_f", "elevation_ft",
+                              "draw_thru_max_discharge_f", "blow_thru_max_discharge_f"}));
+        QVERIFY(header.contains("barometric_pressure_in_hg"));
+        QVERIFY(header.contains("draw_thru_net_mbh"));
+        QVERIFY(header.contains("blow_thru_air_density_lb_per_cu_ft"));
         const QStringList bigPiney =
             CsvFields(lines.filter(QRegularExpression("^Wyoming,Big Piney,")).value(0));
-        QCOMPARE(bigPiney.size(), 24);
+        QCOMPARE(bigPiney.size(), header.size());
         const QStringList computed = Lines(
             Cli({"compute", "--place", "Wyoming/Big Piney", "--indoor", "70", "--format", "csv"})
                 .out);
-        for (int q = 0; q < 10; ++q) {
-            const QStringList row = CsvFields(computed[q + 1]);
-            QCOMPARE(bigPiney[4 + 2 * q], row[2]);
-            QCOMPARE(bigPiney[5 + 2 * q], row[3]);
+        // compute's rows after the place, each figure under its column.
+        for (const QString& line : computed.mid(2)) {
+            const QStringList row = CsvFields(line);
+            const qsizetype shared = header.indexOf(QRegularExpression("^" + row[0] + "_[a-z_]+$"));
+            if (shared >= 0) {
+                QCOMPARE(bigPiney[shared], row[2]);
+                continue;
+            }
+            const qsizetype drawThru =
+                header.indexOf(QRegularExpression("^draw_thru_" + row[0] + "_[a-z_]+$"));
+            QVERIFY2(drawThru >= 0, qPrintable(row[0]));
+            QCOMPARE(bigPiney[drawThru], row[2]);
+            QCOMPARE(bigPiney[drawThru + 1], row[3]);
         }
+        const auto names = LocationTable::StateNames();
+        const auto wyoming = std::find(names.begin(), names.end(), "Wyoming") - names.begin();
+        QCOMPARE(Lines(Cli({"sweep", "--region", "wyoming"}).out).size(),
+                 1 + qsizetype(LocationTable::CityNames(int(wyoming)).size()));
+
         const Run json = Cli({"sweep", "--format", "json"});
         QCOMPARE(json.code, 0);
-        QCOMPARE(QJsonDocument::fromJson(json.out.toUtf8()).array().size(), PlaceCount());
+        const QJsonObject root = QJsonDocument::fromJson(json.out.toUtf8()).object();
+        QCOMPARE(root["format"].toString(), "vevi-sweep");
+        QCOMPARE(root["version"].toInt(), 1);
+        const QJsonArray comparisons = root["comparisons"].toArray();
+        QCOMPARE(comparisons.size(), PlaceCount());
+        QJsonObject one =
+            QJsonDocument::fromJson(
+                Cli({"compute", "--place", "Wyoming/Big Piney", "--format", "json"}).out.toUtf8())
+                .object();
+        one.remove("format");
+        one.remove("version");
+        bool found = false;
+        for (const QJsonValue& entry : comparisons)
+            if (entry["place"]["place"] == "Big Piney") {
+                QCOMPARE(entry.toObject(), one);
+                found = true;
+            }
+        QVERIFY(found);
     }
 
     // What each way of asking gives: the exit status, and a line on the stream expected,
@@ -239,10 +334,7 @@ private slots:
         QTest::newRow("help") << QStringList{"--help"} << 0 << "vevi COMMAND [options]";
         QTest::newRow("version") << QStringList{"--version"} << 0 << "vevi " VEVI_VERSION "\n";
         QTest::newRow("command help")
-            << QStringList{"save-job", "--help"} << 0 << "not range-checked";
-        QTest::newRow("typed text cut before its check")
-            << QStringList{"compute", "--outdoor", "1000", "--format", "csv"} << 0
-            << "inlet_temperature,\u00B0F,@ 100\u00B0F";
+            << QStringList{"save-job", "--help"} << 0 << "every job written computes";
         QTest::newRow("unknown option")
             << QStringList{"compute", "--bogus"} << 2 << "Unknown option 'bogus'";
         QTest::newRow("missing value")
@@ -257,7 +349,7 @@ private slots:
             << QStringList{"places", "Ohio"} << 2 << "Unexpected argument 'Ohio'";
         QTest::newRow("sweep takes no elevation")
             << QStringList{"sweep", "--elevation", "0"} << 2 << "Unknown option 'elevation'";
-        QTest::newRow("indoor refused") << QStringList{"compute", "--indoor", "abc"} << 1
+        QTest::newRow("indoor refused") << QStringList{"compute", "--indoor", "29"} << 1
                                         << "The indoor temperature must be between 30 and 150\n";
         QTest::newRow("elevation refused")
             << QStringList{"compute", "--elevation", "145366"} << 1
@@ -269,8 +361,9 @@ private slots:
             << QStringList{"compute", "--draw-thru-max-rise", "161", "--blow-thru-max-discharge",
                            "-1"}
             << 1
-            << "The temperature rise must be between 0 and 160\n"
-               "The Blow Thru discharge temperature must be between 0 and 160\n";
+            << "--draw-thru-max-rise \"161\": The temperature rise must be between 0 and 160\n"
+               "vevi compute: --blow-thru-max-discharge \"-1\": The Blow Thru discharge "
+               "temperature must be between 0 and 160\n";
         QTest::newRow("unknown place")
             << QStringList{"compute", "--place", "Wyomin/Big Piny"} << 2
             << "Unknown place \"Wyomin/Big Piny\". Nearest: Wyoming/Big Piney;";
@@ -281,8 +374,10 @@ private slots:
             << "--place sets the elevation";
         QTest::newRow("bad job file") << QStringList{"compute", "--job", "%DIR%/junk.vevi"} << 2
                                       << "Cannot open job %DIR%/junk.vevi: it is not JSON";
-        QTest::newRow("no result") << QStringList{"compute", "--job", "%DIR%/no-result.vevi"} << 1
-                                   << "The values entered give no result that can be shown\n";
+        QTest::newRow("job text out of range")
+            << QStringList{"compute", "--job", "%DIR%/no-result.vevi"} << 1
+            << "vevi compute: job %DIR%/no-result.vevi: elevation \"1e9\": The elevation must be "
+               "between -10,000 and 145,365 ft\n";
         QTest::newRow("job not saved") << QStringList{"save-job", "%DIR%/junk.vevi/job.vevi"} << 1
                                        << "Cannot save job %DIR%/junk.vevi/job.vevi: ";
     }
@@ -300,16 +395,118 @@ private slots:
         if (code != 0 && !expected.contains(u'\n')) QCOMPARE(run.err.count(u'\n'), 1);
     }
 
+    // Values that are not what a person would mean as given: each refused with one line
+    // naming the option or job field, the value and the rule; nothing on standard output and
+    // no job file written.
+    void hostileValues_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("message");
+        const QString separators = "write numbers without separators, with a point for decimals";
+        const QString notNumber = "not a plain number";
+        QTest::newRow("grouped capacity")
+            << QStringList{"compute", "--blow-thru-capacity", "12,000"} << 1
+            << "vevi compute: --blow-thru-capacity \"12,000\": " + separators;
+        QTest::newRow("grouped elevation") << QStringList{"compute", "--elevation", "5,280"} << 1
+                                           << "--elevation \"5,280\": " + separators;
+        QTest::newRow("decimal comma") << QStringList{"compute", "--indoor", "65,5"} << 1
+                                       << "--indoor \"65,5\": " + separators;
+        QTest::newRow("capacity longer than its box")
+            << QStringList{"compute", "--blow-thru-capacity", "1000000"} << 1
+            << "--blow-thru-capacity \"1000000\": at most 6 characters";
+        QTest::newRow("outdoor -100") << QStringList{"compute", "--outdoor", "-100"} << 1
+                                      << "--outdoor \"-100\": at most 3 characters";
+        QTest::newRow("outdoor 1000") << QStringList{"compute", "--outdoor", "1000"} << 1
+                                      << "--outdoor \"1000\": at most 3 characters";
+        QTest::newRow("outdoor -9.9") << QStringList{"compute", "--outdoor", "-9.9"} << 1
+                                      << "--outdoor \"-9.9\": at most 3 characters";
+        QTest::newRow("elevation 1234567") << QStringList{"compute", "--elevation", "1234567"} << 1
+                                           << "--elevation \"1234567\": at most 6 characters";
+        QTest::newRow("letters") << QStringList{"compute", "--outdoor", "abc"} << 1
+                                 << "--outdoor \"abc\": " + notNumber;
+        QTest::newRow("empty") << QStringList{"compute", "--outdoor", ""} << 1
+                               << "--outdoor \"\": " + notNumber;
+        QTest::newRow("NaN") << QStringList{"compute", "--outdoor", "NaN"} << 1
+                             << "--outdoor \"NaN\": " + notNumber;
+        QTest::newRow("inf") << QStringList{"compute", "--indoor", "inf"} << 1
+                             << "--indoor \"inf\": " + notNumber;
+        QTest::newRow("full-width digits")
+            << QStringList{"compute", "--outdoor", "\uFF11\uFF12"} << 1 << notNumber;
+        QTest::newRow("number and unit")
+            << QStringList{"compute", "--elevation", "12ft"} << 1 << notNumber;
+        QTest::newRow("blank before")
+            << QStringList{"compute", "--indoor", " 70"} << 1 << notNumber;
+        QTest::newRow("two points")
+            << QStringList{"compute", "--indoor", "7.0.1"} << 1 << notNumber;
+        QTest::newRow("exponent without digits")
+            << QStringList{"compute", "--indoor", "7e"} << 1 << notNumber;
+        QTest::newRow("control character shown escaped")
+            << QStringList{"compute", "--indoor",
+                           "6\x1b"
+                           "5"}
+            << 1 << "--indoor \"6\\x1b5\": " + notNumber;
+        QTest::newRow("overflowing exponent")
+            << QStringList{"compute", "--indoor", "1e999"} << 1
+            << "--indoor \"1e999\": The indoor temperature must be between 30 and 150";
+        QTest::newRow("sweep value") << QStringList{"sweep", "--indoor", "65,5"} << 1
+                                     << "vevi sweep: --indoor \"65,5\": " + separators;
+        QTest::newRow("job elevation far below")
+            << QStringList{"compute", "--job", "%DIR%/low.vevi"} << 1
+            << "vevi compute: job %DIR%/low.vevi: elevation \"-99999\": The elevation must be "
+               "between -10,000 and 145,365 ft";
+        QTest::newRow("job indoor far above")
+            << QStringList{"compute", "--job", "%DIR%/hot.vevi"} << 1
+            << "job %DIR%/hot.vevi: indoor \"999\": The indoor temperature must be between 30 "
+               "and 150";
+        QTest::newRow("job text longer than its box")
+            << QStringList{"compute", "--job", "%DIR%/long.vevi"} << 1
+            << "job %DIR%/long.vevi: outdoor \"-10.5\": at most 3 characters";
+        QTest::newRow("job with a control character")
+            << QStringList{"compute", "--job", "%DIR%/control.vevi"} << 2
+            << "the input \"indoor\" holds a control character";
+        QTest::newRow("job by a symbolic link loop")
+            << QStringList{"compute", "--job", "%DIR%/loop.vevi"} << 2
+            << "its symbolic links form a loop";
+        QTest::newRow("save-job of refused options")
+            << QStringList{"save-job", "--indoor", "999", "--outdoor", "abc", "%DIR%/new.vevi"} << 1
+            << "vevi save-job: --indoor \"999\": The indoor temperature must be";
+        QTest::newRow("save-job of a refused job")
+            << QStringList{"save-job", "--job", "%DIR%/low.vevi", "%DIR%/new.vevi"} << 1
+            << "elevation \"-99999\"";
+        QTest::newRow("save-job over a named pipe")
+            << QStringList{"save-job", "%DIR%/pipe.vevi"} << 1
+            << "it is a device or a pipe, not a regular file";
+        QTest::newRow("bare place name")
+            << QStringList{"compute", "--place", "portland"} << 2
+            << "--place \"portland\": give the region too: Maine/Portland; Oregon/Portland";
+        QTest::newRow("place name with a slash, no region")
+            << QStringList{"compute", "--place", "Muscle Shoals/Florence"} << 2
+            << "give the region too: Alabama/Muscle Shoals/Florence";
+    }
+    void hostileValues() {
+        QFETCH(QStringList, args);
+        QFETCH(int, code);
+        QFETCH(QString, message);
+        message.replace("%DIR%", dir_.path());
+        const QStringList before = QDir(dir_.path()).entryList(QDir::AllEntries | QDir::System);
+        const Run run = Cli(WithPaths(args));
+        QCOMPARE(run.code, code);
+        QCOMPARE(run.out, QString());
+        QVERIFY2(run.err.contains(message), qPrintable(run.err));
+        QVERIFY2(run.err.endsWith(u'\n'), qPrintable(run.err));
+        QCOMPARE(QDir(dir_.path()).entryList(QDir::AllEntries | QDir::System), before);
+    }
+
     // A saved job holds the texts as cut and the place; computing from it gives what the
     // same options give, and options beside it win.
     void savedJobComputesAsItsOptions() {
         const QStringList options = {"--place", "Wyoming/Big Piney",    "--indoor",
-                                     " 70.25",  "--draw-thru-capacity", "12345.678"};
+                                     "70.25",   "--draw-thru-capacity", "12345.6"};
         const QString file = Path("saved.vevi");
         QCOMPARE(Cli(QStringList{"save-job", file} + options).code, 0);
         const JobRead read = ReadJob(file);
         QVERIFY2(read.job, qPrintable(read.error));
-        QCOMPARE(read.job->inputs.IndoorTemp, " 70.2");
+        QCOMPARE(read.job->inputs.IndoorTemp, "70.25");
         QCOMPARE(read.job->inputs.DrawThruFanCapacity, "12345.6");
         QCOMPARE(read.job->inputs.Elevation, "6969");
         QVERIFY(read.job->place);
@@ -322,8 +519,8 @@ private slots:
         const Run overridden =
             Cli({"compute", "--job", file, "--outdoor", "10", "--format", "json"});
         const QJsonObject root = QJsonDocument::fromJson(overridden.out.toUtf8()).object();
-        QCOMPARE(root["inputs"]["outdoor"].toString(), "10");
-        QCOMPARE(root["inputs"]["elevation"].toString(), "6969");
+        QCOMPARE(root["inputs"]["outdoor"]["text"].toString(), "10");
+        QCOMPARE(root["inputs"]["elevation"]["text"].toString(), "6969");
         QVERIFY(!root.contains("place"));  // the site is no longer the place's
     }
 
@@ -370,6 +567,43 @@ private slots:
         const QString out = QString::fromUtf8(program.readAllStandardOutput());
         QCOMPARE(Lines(out).size(), PlaceCount() + 1);
         QCOMPARE(out, Cli({"sweep", "--format", "csv"}).out);
+    }
+
+    // The program itself where its output cannot go, or with no display for the window: a
+    // message on standard error and the exit status, never a silent success or an abort.
+    void programEdges_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("output");  // where standard output goes; "" a pipe
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("compute to a full device")
+            << QStringList{"compute"} << "/dev/full" << 1
+            << "vevi: Cannot write the output: No space left on device";
+        QTest::newRow("sweep to a full device") << QStringList{"sweep", "--format", "json"}
+                                                << "/dev/full" << 1 << "Cannot write the output";
+        QTest::newRow("window without a display")
+            << QStringList{} << "" << 2 << "No display to show the window on";
+        QTest::newRow("job file without a display")
+            << QStringList{"job.vevi"} << "" << 2 << "see 'vevi --help'";
+    }
+    void programEdges() {
+        QFETCH(QStringList, args);
+        QFETCH(QString, output);
+        QFETCH(int, code);
+        QFETCH(QString, message);
+        QProcess program;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) env.remove(name);
+        program.setProcessEnvironment(env);
+        if (!output.isEmpty()) program.setStandardOutputFile(output);
+        program.start(VEVI_PROGRAM, args);
+        QVERIFY(program.waitForFinished(30000));
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), code);
+        const QString err = QString::fromUtf8(program.readAllStandardError());
+        QVERIFY2(err.contains(message), qPrintable(err));
+        QCOMPARE(err.count(u'\n'), 1);
+        QCOMPARE(program.readAllStandardOutput(), QByteArray());
     }
 };
 

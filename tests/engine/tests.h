@@ -53,3 +53,14 @@ private slots:
     void zeroDivisor_data();
     void zeroDivisor();
 };
+
+class TestReportText : public QObject {
+    Q_OBJECT
+private slots:
+    void csvField_data();
+    void csvField();
+    void alignedTable_data();
+    void alignedTable();
+    void copiedCells_data();
+    void copiedCells();
+};

@@ -146,6 +146,12 @@ void TestNumberText::formatNumber_data() {
                                     << "1,000";
     QTest::newRow("grouping zero") << 0.0 << "##,###,##0"
                                    << "0";
+    QTest::newRow("grouping three digits") << 999.0 << "###,##0"
+                                           << "999";
+    QTest::newRow("grouping six digits") << 123456.0 << "##,###,##0"
+                                         << "123,456";
+    QTest::newRow("grouping negative six digits") << -654321.0 << "###,##0"
+                                                  << "-654,321";
     QTest::newRow("two decimals") << 29.92 << "##.00"
                                   << "29.92";
     QTest::newRow("no leading zero") << 0.07 << "##.00"

@@ -23,8 +23,9 @@ forbid() {
 headers_of() { (cd "$1" && ls *.h 2>/dev/null) | sed 's/[.]/[.]/g' | paste -sd'|'; }
 
 engine=(engine/*.h engine/*.cpp)
-table=(location/location_table.* location/location_data.*)
+table=(location/location_table.* location/location_data.* location/place_lookup.*)
 platform=(platform/*.h platform/*.cpp)
+jobs=(platform/job_file.* platform/utf8_text.* platform/checked_write.*)
 secondary=(info_windows/*.h info_windows/*.cpp location/frm_cities.*)
 collaborators=()
 for f in main_window/*.h main_window/*.cpp; do
@@ -44,9 +45,11 @@ for f in "${engine[@]}"; do
 done
 for f in "${table[@]}"; do
     grep -HnE '^[[:space:]]*#[[:space:]]*include[[:space:]]*"' "$f" |
-        grep -vE '"location_(table|data)[.]h"' && failed=1
+        grep -vE '"(location_table|location_data|place_lookup)[.]h"' && failed=1
 done
 forbid "platform includes a window" "\"($window_headers)\"" "${platform[@]}"
+# Job files, the UTF-8 helper and the checked writer link Qt Core only.
+forbid "a Qt Core target includes a widget header" '<Q(Widget|Application|Painter|Pdf|Svg|Print|Image)' "${jobs[@]}"
 forbid "a secondary window includes the main window" "\"($main_window_headers)\"" "${secondary[@]}"
 forbid "a collaborator includes the main window" '"frm_halvex[.]h"' "${collaborators[@]}"
 

@@ -105,16 +105,17 @@ void TestExport::copy() {
         return;
     }
     const QStringList lines = data->text().split('\n');
-    QCOMPARE(lines.size(), 9 + 1 + 1 + 10 + 1);
+    QCOMPARE(lines.size(), 9 + 1 + 1 + 1 + 10 + 1);
     QCOMPARE(lines[0], "Indoor temperature\t" + indoor + "\t\u00B0F");
     // The limit as entered, not the actual value the box shows while results are shown.
     QCOMPARE(lines[4], "Draw Thru max. temperature rise\t" + limit + "\t\u00B0F");
-    QCOMPARE(lines[9], QString());
-    QCOMPARE(lines[10], "Quantity\tUnit\tDraw Thru\tBlow Thru");
-    QCOMPARE(lines[11], Row(f, "Inlet airflow", "cfm", "InletCFM"));
-    QCOMPARE(lines[17], Row(f, "Net available for other loads", "MBH", "BTUNet"));
-    QCOMPARE(lines[19], Row(f, "Discharge temperature", "\u00B0F", "DisTemp"));
-    QCOMPARE(lines[21], QString());
+    QCOMPARE(lines[9], "Barometric pressure\t29.92\tin. Hg");
+    QCOMPARE(lines[10], QString());
+    QCOMPARE(lines[11], "Quantity\tUnit\tDraw Thru\tBlow Thru");
+    QCOMPARE(lines[12], Row(f, "Inlet airflow", "cfm", "InletCFM"));
+    QCOMPARE(lines[18], Row(f, "Net available for other loads", "MBH", "BTUNet"));
+    QCOMPARE(lines[20], Row(f, "Discharge temperature", "\u00B0F", "DisTemp"));
+    QCOMPARE(lines[22], QString());
     // The HTML tables hold the same cells.
     QVERIFY(data->hasHtml());
     QCOMPARE(HtmlCells(data->html()),
@@ -237,7 +238,11 @@ void TestExport::exportFormats() {
         QVERIFY2(texts.contains(value), qPrintable(texts.join('|')));
         QVERIFY(!texts.contains(button));
     } else if (written.endsWith(".png")) {
-        QCOMPARE(QImage::fromData(bytes).size(), f.w->centralWidget()->size() * 2);
+        const QImage image = QImage::fromData(bytes);
+        QCOMPARE(image.size(), f.w->centralWidget()->size() * 2);
+        // Twice the pixels, tagged 192 dpi, so it prints at the window's size.
+        QCOMPARE(qRound(image.dotsPerMeterX() * 0.0254), 192);
+        QCOMPARE(qRound(image.dotsPerMeterY() * 0.0254), 192);
     } else if (written.endsWith(".csv")) {
         QCOMPARE(QString::fromUtf8(bytes), csv);
     } else {

@@ -341,8 +341,9 @@ void TestJobs::jobPlace_data() {
                                         << "Alamosa" << false << false << 5 << 0;
     QTest::newRow("not in the table") << "Wyoming"
                                       << "Nowhere" << false << true << 0 << 0;
+    // The one place lookup: letter case and blanks around the names do not matter.
     QTest::newRow("names differ in case") << "wyoming"
-                                          << "big piney" << true << true << 0 << 0;
+                                          << " big piney" << true << true << 51 << 0;
 }
 
 void TestJobs::jobPlace() {

@@ -1,4 +1,5 @@
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 #include <QFile>
 #include <QLineEdit>
@@ -169,23 +170,48 @@ void TestPrinting::printsToPdf() {
 
 void TestPrinting::cancelRestores_data() {
     QTest::addColumn<QString>("item");
-    QTest::addColumn<bool>("fails");  // the printer is chosen but cannot print
-    QTest::newRow("colour") << "mnuColor" << false;
-    QTest::newRow("black and white") << "mnuBW" << false;
-    QTest::newRow("formulas") << "mnuPrintFormulas" << false;
-    QTest::newRow("black and white, printing fails") << "mnuBW" << true;
-    QTest::newRow("formulas, printing fails") << "mnuPrintFormulas" << true;
+    QTest::addColumn<QString>("target");  // a PDF file that cannot be written; "" to cancel
+    QTest::addColumn<QString>("warning");
+    QTest::newRow("colour") << "mnuColor"
+                            << ""
+                            << "";
+    QTest::newRow("black and white") << "mnuBW"
+                                     << ""
+                                     << "";
+    QTest::newRow("formulas") << "mnuPrintFormulas"
+                              << ""
+                              << "";
+    QTest::newRow("black and white, printing fails")
+        << "mnuBW"
+        << "/nonexistent folder/page.pdf"
+        << "Printing failed: /nonexistent folder/page.pdf could not be written (No such file or "
+           "directory)";
+    QTest::newRow("formulas, printing fails") << "mnuPrintFormulas"
+                                              << "/nonexistent folder/page.pdf"
+                                              << "Printing failed: /nonexistent folder/page.pdf";
+    QTest::newRow("colour over a named pipe") << "mnuColor"
+                                              << "%DIR%/pipe.pdf"
+                                              << "it is a device or a pipe, not a regular file";
 }
 
 void TestPrinting::cancelRestores() {
     QFETCH(QString, item);
-    QFETCH(bool, fails);
+    QFETCH(QString, target);
+    QFETCH(QString, warning);
+    const bool fails = !target.isEmpty();
+    QTemporaryDir dir;
+    if (target.startsWith("%DIR%")) {
+        target.replace("%DIR%", dir.path());
+        QCOMPARE(::mkfifo(QFile::encodeName(target).constData(), 0600), 0);
+    }
     Fixture f(settings_);
     f.Go();
-    if (fails) f.prompts.printer = ToPdf("/nonexistent folder/page.pdf");
+    if (fails) f.prompts.printer = ToPdf(target);
     f.A(qPrintable(item))->trigger();  // the scripted printer dialog cancels, or prints
-    const QStringList warned = fails ? QStringList{"Printing failed"} : QStringList();
-    QCOMPARE(f.prompts.Warnings(), warned);
+    QCOMPARE(f.prompts.Warnings().size(), fails ? 1 : 0);
+    if (fails) QVERIFY2(f.prompts.Warnings().first().contains(warning), qPrintable(warning));
+    if (target.startsWith(dir.path()))
+        QVERIFY(QFileInfo(target).exists() && !QFileInfo(target).isFile());
     if (fails) QCOMPARE(f.prompts.shown.last().title, f.w->windowTitle());
     QCOMPARE(f.prompts.shown.first().kind, QString("printer"));
     QVERIFY(f.Btn("cmdGo")->isVisible());

@@ -4,11 +4,13 @@
 #include <QtTest>
 #include <functional>
 
+#include "checked_write.h"
 #include "job_file.h"
 
 #ifdef Q_OS_UNIX
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 #include <csignal>
@@ -106,7 +108,22 @@ private slots:
             << "larger than 64 KB";
         QTest::newRow("binary") << "file" << QByteArray("{\"format\"\0\x01\xFE", 13)
                                 << "binary data, not text";
+        QTest::newRow("carriage return in an input") << "file" << JobJson([](QJsonObject& r) {
+            EditInputs(r, [](QJsonObject& i) { i["indoor"] = "6\r5"; });
+        }) << "the input \"indoor\" holds a control character";
+        QTest::newRow("NUL in an input") << "file" << JobJson([](QJsonObject& r) {
+            EditInputs(r, [](QJsonObject& i) {
+                i["outdoor"] = QString::fromUtf8(
+                    "1\0"
+                    "2",
+                    3);
+            });
+        }) << "the input \"outdoor\" holds a control character";
+        QTest::newRow("escape in an input") << "file" << JobJson([](QJsonObject& r) {
+            EditInputs(r, [](QJsonObject& i) { i["elevation"] = "\x7F"; });
+        }) << "the input \"elevation\" holds a control character";
         QTest::newRow("folder") << "folder" << QByteArray() << "it is a folder";
+        QTest::newRow("symbolic link loop") << "loop" << QByteArray() << "form a loop";
         QTest::newRow("pipe") << "fifo" << QByteArray() << "it is not a regular file";
         QTest::newRow("missing") << "none" << QByteArray() << "the file does not exist";
         QTest::newRow("unreadable") << "unreadable" << JobJson() << "the file cannot be read";
@@ -120,16 +137,35 @@ private slots:
         if (kind == "folder") QVERIFY(QDir().mkpath(path));
 #ifdef Q_OS_UNIX
         if (kind == "fifo") QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        if (kind == "loop") QVERIFY(QFile::link(path, path));
         if (kind == "unreadable") {
             if (::geteuid() == 0) QSKIP("every file is readable to root");
             QVERIFY(QFile::setPermissions(path, QFileDevice::WriteOwner));
         }
 #else
-        if (kind == "fifo" || kind == "unreadable") QSKIP("a Unix test");
+        if (kind == "fifo" || kind == "unreadable" || kind == "loop") QSKIP("a Unix test");
 #endif
         const JobRead read = ReadJob(path);
         QVERIFY(!read.job);
         QVERIFY2(read.error.contains(reason), qPrintable(read.error));
+    }
+
+    // A file of exactly the largest size reads; one byte more is refused unread.
+    void sizeBound_data() {
+        QTest::addColumn<qint64>("size");
+        QTest::addColumn<bool>("reads");
+        QTest::newRow("at the bound") << kLargestJobFile << true;
+        QTest::newRow("one byte over") << kLargestJobFile + 1 << false;
+    }
+    void sizeBound() {
+        QFETCH(qint64, size);
+        QFETCH(bool, reads);
+        QByteArray bytes = JobJson();
+        bytes.append(QByteArray(size - bytes.size(), ' '));  // blanks after the object
+        const QString path = dir_.filePath(QString("size-%1.vevi").arg(size));
+        Write(path, bytes);
+        QCOMPARE(bool(ReadJob(path).job), reads);
+        QCOMPARE(bool(ParseJob(bytes).job), reads);
     }
 
     // Texts come back exactly as typed, blanks, prefixes and all.
@@ -141,6 +177,9 @@ private slots:
         job.inputs.BloThruFanCapacity = "10\u00A0000";
         job.inputs.DrawThruDisTemp = "140\u00B0";
         job.inputs.DrawThruTempRise = "";
+        job.inputs.BloThruTempRise =
+            "\xEF\xBB\xBF"
+            "150";  // a leading U+FEFF is kept
         job.place = PlaceName{"Illinois", "Chicago, O\u2019Hare Int\u2019l A"};
         job.note = "Line one\n\"quoted\" \u2192 line two";
         const QString path = dir_.filePath("round-trip.vevi");
@@ -181,6 +220,80 @@ private slots:
         QVERIFY(!error.isEmpty());
         QCOMPARE(Read(path), earlier);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 2);  // no temporary left
+#endif
+    }
+
+    // Every way a write can fail: the reason is given and what stood at the path before is
+    // there as it was, byte for byte or as the device, pipe or folder it was.
+    void writeFailures_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("short write") << "short"
+                                     << "the disk may be full";
+        QTest::newRow("commit fails") << "commit"
+                                      << "";
+        QTest::newRow("named pipe") << "fifo"
+                                    << "it is a device or a pipe, not a regular file";
+        QTest::newRow("device") << "device"
+                                << "it is a device or a pipe, not a regular file";
+        QTest::newRow("folder") << "folder"
+                                << "it is a folder, not a file";
+        QTest::newRow("symbolic link loop") << "loop"
+                                            << "its symbolic links form a loop";
+    }
+    void writeFailures() {
+#ifndef Q_OS_UNIX
+        QSKIP("a Unix test");
+#else
+        QFETCH(QString, kind);
+        QFETCH(QString, reason);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("target");
+        const QByteArray earlier = "earlier\n";
+        const QByteArray path8 = QFile::encodeName(path);
+        if (kind == "short" || kind == "commit") Write(path, earlier);
+        if (kind == "fifo") QCOMPARE(::mkfifo(path8.constData(), 0600), 0);
+        if (kind == "device" && ::mknod(path8.constData(), S_IFCHR | 0600, makedev(1, 3)) != 0)
+            QSKIP("no right to make a device node here");
+        if (kind == "folder") QVERIFY(QDir().mkpath(path));
+        if (kind == "loop") QVERIFY(QFile::link(path, path));
+
+        // Writes half, as a full disk does.
+        struct Short : ByteSink {
+            qint64 Write(QFileDevice& file, const QByteArray& bytes) override {
+                return file.write(bytes.left(bytes.size() / 2));
+            }
+        } halfway;
+        // Puts a folder where the file is to go, so the final rename fails.
+        struct Blocked : ByteSink {
+            QString path;
+            qint64 Write(QFileDevice& file, const QByteArray& bytes) override {
+                QFile::remove(path);
+                QDir().mkpath(path + "/inside");
+                return file.write(bytes);
+            }
+        } blocked;
+        blocked.path = path;
+        ByteSink plain;
+        ByteSink& sink = kind == "short"    ? halfway
+                         : kind == "commit" ? static_cast<ByteSink&>(blocked)
+                                            : plain;
+
+        const QString error = WriteAtomically(path, QByteArray(4096, 'n'), sink);
+        QVERIFY2(!error.isEmpty(), "the failure went unreported");
+        QVERIFY2(error.contains(reason), qPrintable(error));
+        struct stat status {};
+        QCOMPARE(::lstat(path8.constData(), &status), 0);
+        if (kind == "short") QCOMPARE(Read(path), earlier);
+        if (kind == "fifo") QVERIFY(S_ISFIFO(status.st_mode));
+        if (kind == "device") QVERIFY(S_ISCHR(status.st_mode));
+        if (kind == "folder" || kind == "commit") QVERIFY(S_ISDIR(status.st_mode));
+        if (kind == "loop") QVERIFY(S_ISLNK(status.st_mode));
+        // No temporary file is left beside it.
+        QCOMPARE(QDir(dir.path())
+                     .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System)
+                     .size(),
+                 1);
 #endif
     }
 };
