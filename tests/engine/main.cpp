@@ -2,5 +2,6 @@
 #include "tests.h"
 
 int main(int argc, char** argv) {
-    return RunTests<TestNumberText, TestFormulas, TestComparison, TestMatching>(argc, argv);
+    return RunTests<TestNumberText, TestFormulas, TestComparison, TestMatching, TestUnits>(argc,
+                                                                                           argv);
 }

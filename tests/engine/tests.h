@@ -53,3 +53,18 @@ private slots:
     void zeroDivisor_data();
     void zeroDivisor();
 };
+
+class TestUnits : public QObject {
+    Q_OBJECT
+private slots:
+    void conversions_data();
+    void conversions();
+    void fieldRanges_data();
+    void fieldRanges();
+    void fieldTexts_data();
+    void fieldTexts();
+    void designInputsInSi();
+    void designFiguresInSi();
+    void roundTrip_data();
+    void roundTrip();
+};
