@@ -122,6 +122,16 @@ void AddSiValues(ShownFigures& figures, Arrangement a, const ComparisonReport& r
 
 }  // namespace
 
+const char* UnitSystemKey(UnitSystem system) {
+    return system == UnitSystem::SI ? "si" : "us";
+}
+
+std::optional<UnitSystem> UnitSystemFromKey(std::string_view key) {
+    for (UnitSystem system : {UnitSystem::US, UnitSystem::SI})
+        if (key == UnitSystemKey(system)) return system;
+    return std::nullopt;
+}
+
 const MeasureInfo& InfoOf(Measure measure) {
     return kMeasures[static_cast<std::size_t>(measure)];
 }

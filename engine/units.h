@@ -16,6 +16,11 @@ namespace vevi {
 
 enum class UnitSystem { US, SI };
 
+// The system's name for files and the command line ("us", "si"), and back; nothing for
+// any other text, so that a misspelt name is refused rather than read as inch-pound.
+const char* UnitSystemKey(UnitSystem system);
+std::optional<UnitSystem> UnitSystemFromKey(std::string_view key);
+
 // The kinds of figure the program shows.
 enum class Measure {
     Temperature,

@@ -67,4 +67,6 @@ private slots:
     void designFiguresInSi();
     void roundTrip_data();
     void roundTrip();
+    void systemKeys_data();
+    void systemKeys();
 };

@@ -283,3 +283,22 @@ void TestUnits::roundTrip() {
     QVERIFY(Near(a.pressure.value, b.pressure.value, 0.01));
     if (exact) QCOMPARE(a.pressure.text, b.pressure.text);
 }
+
+void TestUnits::systemKeys_data() {
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<int>("system");  // -1: refused
+    QTest::newRow("us") << "us" << static_cast<int>(UnitSystem::US);
+    QTest::newRow("si") << "si" << static_cast<int>(UnitSystem::SI);
+    QTest::newRow("capitals are another name") << "SI" << -1;
+    QTest::newRow("trailing blank") << "si " << -1;
+    QTest::newRow("empty") << "" << -1;
+    QTest::newRow("metric is no key") << "metric" << -1;
+}
+
+void TestUnits::systemKeys() {
+    QFETCH(QString, key);
+    QFETCH(int, system);
+    const auto read = UnitSystemFromKey(key.toStdString());
+    QCOMPARE(read ? static_cast<int>(*read) : -1, system);
+    if (read) QCOMPARE(QString(UnitSystemKey(*read)), key);
+}
