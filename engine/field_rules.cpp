@@ -105,7 +105,10 @@ const FieldRule& RuleOf(Field field) {
 }
 
 std::string CutToLongest(Field field, std::string_view utf8) {
-    const int longest = RuleOf(field).longestText;
+    return CutToLength(RuleOf(field).longestText, utf8);
+}
+
+std::string CutToLength(int longest, std::string_view utf8) {
     if (longest == 0) return std::string(utf8);
     // The boxes count UTF-16 units: a character beyond the basic plane takes two.
     int units = 0;

@@ -22,6 +22,8 @@ const FieldRule& RuleOf(Field field);
 
 // The text cut to the field's longest text, as a box cuts a text the program puts in.
 std::string CutToLongest(Field field, std::string_view utf8);
+// The same for a longest text of `longest` UTF-16 units; 0: no limit.
+std::string CutToLength(int longest, std::string_view utf8);
 
 // The warning that refuses the text's value, or nothing when the value lies in the range
 // (both bounds allowed).

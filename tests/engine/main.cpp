@@ -2,6 +2,6 @@
 #include "tests.h"
 
 int main(int argc, char** argv) {
-    return RunTests<TestNumberText, TestFormulas, TestComparison, TestMatching, TestReportText>(
-        argc, argv);
+    return RunTests<TestNumberText, TestFormulas, TestComparison, TestMatching, TestReportText,
+                    TestUnits>(argc, argv);
 }

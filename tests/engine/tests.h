@@ -64,3 +64,20 @@ private slots:
     void copiedCells_data();
     void copiedCells();
 };
+
+class TestUnits : public QObject {
+    Q_OBJECT
+private slots:
+    void conversions_data();
+    void conversions();
+    void fieldRanges_data();
+    void fieldRanges();
+    void fieldTexts_data();
+    void fieldTexts();
+    void designInputsInSi();
+    void designFiguresInSi();
+    void roundTrip_data();
+    void roundTrip();
+    void systemKeys_data();
+    void systemKeys();
+};

@@ -1,0 +1,288 @@
+#include "units.h"
+
+#include <algorithm>
+#include <cmath>
+#include <initializer_list>
+
+#include "field_rules.h"
+#include "formulas.h"
+#include "number_text.h"
+
+namespace vevi {
+namespace {
+
+constexpr double kCelsiusPerFahrenheit = 5.0 / 9.0;
+
+// clang-format off
+constexpr std::array<MeasureInfo, kMeasureCount> kMeasures = {{
+    {Measure::Temperature,           "\u00B0F",     "\u00B0C",     32, kCelsiusPerFahrenheit, "0.0"},
+    {Measure::TemperatureDifference, "\u00B0F",     "\u00B0C",     0,  kCelsiusPerFahrenheit, "0.0"},
+    {Measure::Length,                "ft",          "m",           0,  0.3048,     "###,##0"},
+    {Measure::Pressure,              "in. Hg",      "kPa",         0,  3.386389,   "#0.00"},
+    {Measure::Airflow,               "cfm",         "L/s",         0,  0.4719474,  "###,##0"},
+    {Measure::HeatRate,              "MBH",         "kW",          0,  0.29307107, "###0"},
+    // Four decimals of lb/ft³ are a part in 700; three of kg/m³ keep that.
+    {Measure::Density,               "lb/ft\u00B3", "kg/m\u00B3",  0,  16.018463,  "0.000"},
+}};
+// clang-format on
+
+constexpr bool RowsInMeasureOrder() {
+    for (std::size_t i = 0; i < kMeasures.size(); ++i)
+        if (static_cast<std::size_t>(kMeasures[i].measure) != i) return false;
+    return true;
+}
+static_assert(RowsInMeasureOrder());
+
+// The inch-pound patterns of the figures that are rounded for display.
+constexpr const char* kUsPressure = "##.00";
+constexpr const char* kUsDensity = "0.0000";
+
+std::size_t Index(Arrangement a) {
+    return static_cast<std::size_t>(a);
+}
+
+// The display pattern without grouping: a box or a command line reads no thousands commas.
+std::string PlainPattern(Measure measure) {
+    std::string pattern = InfoOf(measure).siPattern;
+    std::erase(pattern, ',');
+    return pattern;
+}
+
+int Decimals(Measure measure) {
+    const std::string_view pattern = InfoOf(measure).siPattern;
+    const std::size_t point = pattern.find('.');
+    return point == std::string_view::npos ? 0 : static_cast<int>(pattern.size() - point - 1);
+}
+
+// The nearest display step inside the range: up for a lower bound, down for an upper one.
+// A bound that converts onto a step within the arithmetic's error stays on it (-40 °F is
+// -40.0 °C, not -39.9).
+double RoundedInward(double value, int decimals, bool lower) {
+    const double scale = std::pow(10.0, decimals);
+    const double steps = value * scale;
+    const double nearest = std::round(steps);
+    if (std::abs(steps - nearest) <= 1e-9 * std::max(1.0, std::abs(steps))) return nearest / scale;
+    return (lower ? std::ceil(steps) : std::floor(steps)) / scale;
+}
+
+int TextWidth(const std::string& a, const std::string& b) {
+    return static_cast<int>(std::max(a.size(), b.size()));
+}
+
+// The inch-pound warning with the SI bounds: its wording up to "between ", the bounds, and
+// the unit after them, if it names one.
+std::string SiWarning(const FieldRule& rule, Measure measure, double lowest, double highest) {
+    const std::string_view us = rule.warning;
+    constexpr std::string_view kBetween = "between ";
+    const std::size_t start = us.find(kBetween) + kBetween.size();
+    const std::size_t afterBounds = us.find_first_not_of("-+0123456789., and", start);
+    const std::string unit = " " + std::string(InfoOf(measure).usSymbol);
+    const bool namesUnit =
+        afterBounds != std::string_view::npos && us.substr(afterBounds - 1) == unit;
+    return std::string(us.substr(0, start)) + SiText(measure, lowest) + " and " +
+           SiText(measure, highest) +
+           (namesUnit ? " " + std::string(Symbol(measure, UnitSystem::SI)) : "");
+}
+
+ShownValue SiTemperature(Quantity quantity, double inchPound) {
+    const double si = ToSystem(Measure::Temperature, inchPound, UnitSystem::SI);
+    const std::string number = SiText(Measure::Temperature, si);
+    // As in inch-pound: "@ " before every temperature, and the discharge temperature
+    // written as a signed number text, a blank standing for the plus sign.
+    const bool blank = quantity == Quantity::DisTemp && number.front() != '-';
+    return {"@ " + std::string(blank ? " " : "") + number +
+                Symbol(Measure::Temperature, UnitSystem::SI),
+            si};
+}
+
+// One arrangement's main-window values in SI. As in inch-pound, the input and net values
+// read back the whole numbers just shown for output and air load, so the shown figures
+// add up; each stays within a display step of its inch-pound figure converted.
+void AddSiValues(ShownFigures& figures, Arrangement a, const ComparisonReport& report,
+                 const ArrangementResult& r) {
+    auto& row = figures.values[Index(a)];
+    auto set = [&row](Quantity q, Measure m, double si) -> const std::string& {
+        row[static_cast<std::size_t>(q)] = {SiText(m, si), si};
+        return row[static_cast<std::size_t>(q)].text;
+    };
+    const auto si = [](Measure m, double inchPound) {
+        return ToSystem(m, inchPound, UnitSystem::SI);
+    };
+    for (Quantity q : {Quantity::InletCFM, Quantity::DisCFM, Quantity::SpaceCFM})
+        set(q, Measure::Airflow, si(Measure::Airflow, report.Value(a, q).value));
+    const double output = si(Measure::HeatRate, r.OutputMBH);
+    const std::string& outputText = set(Quantity::BTUOut, Measure::HeatRate, output);
+    set(Quantity::BTUIn, Measure::HeatRate, LeadingNumber(outputText) / kBurnerEfficiency);
+    const std::string& airLoadText =
+        set(Quantity::BTUAirLoad, Measure::HeatRate, si(Measure::HeatRate, r.AirLoadMBH));
+    set(Quantity::BTUNet, Measure::HeatRate, output - LeadingNumber(airLoadText));
+    for (Quantity q : {Quantity::InletTemp, Quantity::DisTemp, Quantity::SpaceTemp})
+        row[static_cast<std::size_t>(q)] = SiTemperature(q, report.Value(a, q).value);
+}
+
+}  // namespace
+
+const char* UnitSystemKey(UnitSystem system) {
+    return system == UnitSystem::SI ? "si" : "us";
+}
+
+std::optional<UnitSystem> UnitSystemFromKey(std::string_view key) {
+    for (UnitSystem system : {UnitSystem::US, UnitSystem::SI})
+        if (key == UnitSystemKey(system)) return system;
+    return std::nullopt;
+}
+
+const MeasureInfo& InfoOf(Measure measure) {
+    return kMeasures[static_cast<std::size_t>(measure)];
+}
+
+const char* Symbol(Measure measure, UnitSystem system) {
+    const MeasureInfo& info = InfoOf(measure);
+    return system == UnitSystem::SI ? info.siSymbol : info.usSymbol;
+}
+
+Measure MeasureOf(Unit unit) {
+    switch (unit) {
+        case Unit::Cfm:
+            return Measure::Airflow;
+        case Unit::Mbh:
+            return Measure::HeatRate;
+        case Unit::DegreesF:
+            return Measure::Temperature;
+    }
+    return Measure::Temperature;
+}
+
+Measure MeasureOf(Field field) {
+    switch (field) {
+        case Field::Elevation:
+            return Measure::Length;
+        case Field::OutdoorTemp:
+        case Field::IndoorTemp:
+        case Field::BloThruDisTemp:
+        case Field::DrawThruDisTemp:
+            return Measure::Temperature;
+        case Field::BloThruTempRise:
+        case Field::DrawThruTempRise:
+            return Measure::TemperatureDifference;
+        case Field::BloThruFanCapacity:
+        case Field::DrawThruFanCapacity:
+            return Measure::Airflow;
+    }
+    return Measure::Temperature;
+}
+
+double ToSystem(Measure measure, double inchPound, UnitSystem system) {
+    if (system == UnitSystem::US) return inchPound;
+    const MeasureInfo& info = InfoOf(measure);
+    return (inchPound - info.usZero) * info.siPerUs;
+}
+
+double ToInchPound(Measure measure, double value, UnitSystem system) {
+    if (system == UnitSystem::US) return value;
+    const MeasureInfo& info = InfoOf(measure);
+    return value / info.siPerUs + info.usZero;
+}
+
+std::string SiText(Measure measure, double si) {
+    return FormatNumber(si, InfoOf(measure).siPattern);
+}
+
+double SiRounded(Measure measure, double si) {
+    return LeadingNumber(FormatNumber(si, PlainPattern(measure)));
+}
+
+double InchPoundNumber(Field field, std::string_view text, UnitSystem system) {
+    return ToInchPound(MeasureOf(field), LeadingNumber(text), system);
+}
+
+ComparisonInputs InchPoundInputs(const ComparisonInputs& texts, UnitSystem system) {
+    if (system == UnitSystem::US) return texts;
+    ComparisonInputs inchPound;
+    for (std::size_t i = 0; i < kFieldCount; ++i) {
+        const auto field = static_cast<Field>(i);
+        inchPound.Text(field) =
+            PlainNumberText(InchPoundNumber(field, texts.FieldText(field), system));
+    }
+    return inchPound;
+}
+
+std::string FieldTextIn(Field field, std::string_view inchPoundText, UnitSystem system) {
+    if (system == UnitSystem::US) return std::string(inchPoundText);
+    const Measure measure = MeasureOf(field);
+    const double inchPound = LeadingNumber(inchPoundText);
+    double si = SiRounded(measure, ToSystem(measure, inchPound, system));
+    const FieldRule& rule = RuleOf(field);
+    if (inchPound >= rule.lowest && inchPound <= rule.highest) {
+        const FieldRange range = RangeIn(field, system);
+        si = std::clamp(si, range.lowest, range.highest);
+    }
+    return FormatNumber(si, PlainPattern(measure));
+}
+
+FieldRange RangeIn(Field field, UnitSystem system) {
+    const FieldRule& rule = RuleOf(field);
+    if (system == UnitSystem::US)
+        return {rule.lowest, rule.highest, rule.warning, rule.longestText};
+    const Measure measure = MeasureOf(field);
+    const int decimals = Decimals(measure);
+    const double lowest = RoundedInward(ToSystem(measure, rule.lowest, system), decimals, true);
+    const double highest = RoundedInward(ToSystem(measure, rule.highest, system), decimals, false);
+    int longest = 0;
+    if (rule.longestText > 0) {
+        // The room the inch-pound box gives beyond its widest bound, beyond the SI one.
+        const std::string pattern = PlainPattern(measure);
+        longest = rule.longestText +
+                  TextWidth(FormatNumber(lowest, pattern), FormatNumber(highest, pattern)) -
+                  TextWidth(PlainNumberText(rule.lowest), PlainNumberText(rule.highest));
+    }
+    return {lowest, highest, SiWarning(rule, measure, lowest, highest), longest};
+}
+
+std::optional<std::string> RangeWarning(Field field, std::string_view text, UnitSystem system) {
+    if (system == UnitSystem::US) return RangeWarning(field, text);
+    FieldRange range = RangeIn(field, system);
+    const double value = LeadingNumber(text);
+    if (value >= range.lowest && value <= range.highest) return std::nullopt;
+    return std::move(range.warning);
+}
+
+std::string CutToLongest(Field field, std::string_view utf8, UnitSystem system) {
+    return CutToLength(RangeIn(field, system).longestText, utf8);
+}
+
+const ShownValue& ShownFigures::Value(Arrangement arrangement, Quantity quantity) const {
+    return values[Index(arrangement)][static_cast<std::size_t>(quantity)];
+}
+
+const ShownValue& ShownFigures::Density(Arrangement arrangement) const {
+    return density[Index(arrangement)];
+}
+
+ShownFigures FiguresIn(const ComparisonReport& report, UnitSystem system) {
+    ShownFigures figures;
+    figures.system = system;
+    const double pressure = report.result.BaroPress;
+    const auto densityOf = [&report](Arrangement a) {
+        return a == Arrangement::DrawThru ? report.result.DrawThru.AirDensity
+                                          : report.result.BloThru.AirDensity;
+    };
+    if (system == UnitSystem::US) {
+        figures.values = report.values;
+        figures.pressure = {FormatNumber(pressure, kUsPressure), pressure};
+        for (Arrangement a : kArrangements)
+            figures.density[Index(a)] = {FormatNumber(densityOf(a), kUsDensity), densityOf(a)};
+        return figures;
+    }
+    for (Arrangement a : kArrangements) {
+        AddSiValues(figures, a, report,
+                    a == Arrangement::DrawThru ? report.result.DrawThru : report.result.BloThru);
+        const double density = ToSystem(Measure::Density, densityOf(a), system);
+        figures.density[Index(a)] = {SiText(Measure::Density, density), density};
+    }
+    const double kPa = ToSystem(Measure::Pressure, pressure, system);
+    figures.pressure = {SiText(Measure::Pressure, kPa), kPa};
+    return figures;
+}
+
+}  // namespace vevi

@@ -1,0 +1,99 @@
+// Inch-pound and SI: the symbols, conversions and display rounding of every kind of figure.
+// The comparison itself always works in inch-pound; texts are converted in and figures out
+// here, at the edges, so that every window, export and command shows the same SI figures.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "comparison.h"
+#include "fields.h"
+#include "results.h"
+
+namespace vevi {
+
+enum class UnitSystem { US, SI };
+
+// The system's name for files and the command line ("us", "si"), and back; nothing for
+// any other text, so that a misspelt name is refused rather than read as inch-pound.
+const char* UnitSystemKey(UnitSystem system);
+std::optional<UnitSystem> UnitSystemFromKey(std::string_view key);
+
+// The kinds of figure the program shows.
+enum class Measure {
+    Temperature,
+    TemperatureDifference,  // a rise: no offset between the scales
+    Length,
+    Pressure,
+    Airflow,
+    HeatRate,
+    Density,
+};
+inline constexpr std::size_t kMeasureCount = 7;
+
+struct MeasureInfo {
+    Measure measure;
+    const char* usSymbol;   // "°F"
+    const char* siSymbol;   // "°C"
+    double usZero;          // the inch-pound value that is 0 in SI
+    double siPerUs;         // SI units per inch-pound unit
+    const char* siPattern;  // how an SI figure is rounded and grouped for display
+};
+
+const MeasureInfo& InfoOf(Measure measure);
+const char* Symbol(Measure measure, UnitSystem system);
+Measure MeasureOf(Unit unit);
+Measure MeasureOf(Field field);
+
+// An inch-pound value in the system, and back.
+double ToSystem(Measure measure, double inchPound, UnitSystem system);
+double ToInchPound(Measure measure, double value, UnitSystem system);
+
+// An SI value at its display rounding ("1,234" L/s, "18.3" °C); the number it shows.
+std::string SiText(Measure measure, double si);
+double SiRounded(Measure measure, double si);
+
+// --- The nine input fields ---
+
+// The inch-pound number the comparison uses for a field text typed in the system.
+double InchPoundNumber(Field field, std::string_view text, UnitSystem system);
+// The nine texts typed in the system as the inch-pound texts the comparison reads. Inch-pound
+// texts come back unchanged, so the documented reading of every text holds.
+ComparisonInputs InchPoundInputs(const ComparisonInputs& texts, UnitSystem system);
+// An inch-pound field text as the system's box shows it. An SI text is the value at display
+// rounding without grouping, kept within the SI range when the inch-pound value lay within
+// its own, so that a converted text is never refused (160 °F of rise reads 88.8, not 88.9).
+std::string FieldTextIn(Field field, std::string_view inchPoundText, UnitSystem system);
+
+struct FieldRange {
+    double lowest, highest;
+    std::string warning;
+    int longestText;  // as FieldRule::longestText
+};
+// Inch-pound: the field's rule. SI: the bounds converted and rounded inward to the display
+// rounding, so every value the warning names is accepted; the warning names those bounds.
+FieldRange RangeIn(Field field, UnitSystem system);
+// The warning refusing a text typed in the system, or nothing when its value is in range.
+std::optional<std::string> RangeWarning(Field field, std::string_view text, UnitSystem system);
+// The text cut to the field's longest text in the system.
+std::string CutToLongest(Field field, std::string_view utf8, UnitSystem system);
+
+// --- The figures of a comparison ---
+
+struct ShownFigures {
+    UnitSystem system = UnitSystem::US;
+    std::array<std::array<ShownValue, kQuantityCount>, kArrangements.size()> values;
+    ShownValue pressure;                                   // barometric pressure at the site
+    std::array<ShownValue, kArrangements.size()> density;  // air density at each blower
+
+    const ShownValue& Value(Arrangement arrangement, Quantity quantity) const;
+    const ShownValue& Density(Arrangement arrangement) const;
+};
+
+// Every figure of the report as shown in the system. Inch-pound gives the report's own texts;
+// SI converts each number and writes it at its display rounding in the same manner.
+ShownFigures FiguresIn(const ComparisonReport& report, UnitSystem system);
+
+}  // namespace vevi
