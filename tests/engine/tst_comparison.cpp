@@ -2,6 +2,7 @@
 #include <tuple>
 #include <vector>
 
+#include "default_comparison.h"
 #include "number_text.h"
 #include "results.h"
 #include "test_fields.h"
@@ -176,33 +177,7 @@ void TestComparison::labelTextsDefaults() {
     const ComparisonReport report = ReportComparison(in, Run(in, s), s);
     using A = Arrangement;
     using Q = Quantity;
-    const struct {
-        A arrangement;
-        Q quantity;
-        const char* text;
-    } expectedMain[] = {
-        {A::DrawThru, Q::InletCFM, "8,070"},
-        {A::DrawThru, Q::DisCFM, "10,000"},
-        {A::DrawThru, Q::SpaceCFM, "9,211"},
-        {A::DrawThru, Q::BTUOut, "1103"},
-        {A::DrawThru, Q::BTUIn, "1199"},
-        {A::DrawThru, Q::BTUAirLoad, "652"},
-        {A::DrawThru, Q::BTUNet, "451"},
-        {A::DrawThru, Q::InletTemp, "@ 0\u00B0F"},
-        {A::DrawThru, Q::DisTemp, "@  110\u00B0F"},
-        {A::DrawThru, Q::SpaceTemp, "@ 65\u00B0F"},
-        {A::BloThru, Q::InletCFM, "10,000"},
-        {A::BloThru, Q::DisCFM, "13,478"},
-        {A::BloThru, Q::SpaceCFM, "11,413"},
-        {A::BloThru, Q::BTUOut, "1987"},
-        {A::BloThru, Q::BTUIn, "2160"},
-        {A::BloThru, Q::BTUAirLoad, "807"},
-        {A::BloThru, Q::BTUNet, "1180"},
-        {A::BloThru, Q::InletTemp, "@ 0\u00B0F"},
-        {A::BloThru, Q::DisTemp, "@  160\u00B0F"},
-        {A::BloThru, Q::SpaceTemp, "@ 65\u00B0F"},
-    };
-    for (const auto& e : expectedMain)
+    for (const auto& e : default_comparison::kFigures)
         QCOMPARE(report.Value(e.arrangement, e.quantity).text, std::string(e.text));
     // The numbers behind the texts are the unrounded figures, or what the text shows.
     QCOMPARE(report.Value(A::DrawThru, Q::BTUIn).value, 1103 / 0.92);

@@ -45,9 +45,7 @@ struct Fixture {
     bool Visible(const char* name) const { return L(name)->isVisibleTo(w.get()); }
     // The start button pressed, as a click or Enter on it presses it.
     void Go() { Btn("cmdGo")->click(); }
-    vevi::ComparisonSession* Session() const {
-        return w->findChild<vevi::ComparisonSession*>();
-    }
+    vevi::ComparisonSession* Session() const { return w->findChild<vevi::ComparisonSession*>(); }
     bool Shown() const { return Session()->Shown(); }
     vevi::HeaterDiagram* Diagram() const { return w->findChild<vevi::HeaterDiagram*>(); }
     vevi::DiagramCanvas* Canvas() const { return w->findChild<vevi::DiagramCanvas*>(); }

@@ -182,3 +182,16 @@ private slots:
     void drop_data();
     void drop();
 };
+
+class TestCollaborators : public QObject {
+    Q_OBJECT
+private slots:
+    void sessionSignals_data();
+    void sessionSignals();
+    void sessionKeepsSharedValues();
+    void sessionUserInputs();
+    void pageReadier_data();
+    void pageReadier();
+    void jobFilesOpen_data();
+    void jobFilesOpen();
+};

@@ -1,5 +1,6 @@
 #include <QPaintEvent>
 
+#include "default_comparison.h"
 #include "fixture.h"
 #include "frm_formulas.h"
 #include "tests.h"
@@ -66,28 +67,20 @@ QStringList VisibleOf(const Fixture& f, const QStringList& names) {
 void TestResults::startWritesEveryLabel() {
     Fixture f(settings_);
     f.Go();
-    const QString deg = "\u00B0F";
-    const QList<QPair<QString, QString>> expected = {{"lblDrawThruInletCFM", "8,070"},
-                                                     {"lblDrawThruDisCFM", "10,000"},
-                                                     {"lblDrawThruSpaceCFM", "9,211"},
-                                                     {"lblDrawThruBTUOut", "1103"},
-                                                     {"lblDrawThruBTUIn", "1199"},
-                                                     {"lblDrawThruBTUAirLoad", "652"},
-                                                     {"lblDrawThruBTUNet", "451"},
-                                                     {"lblDrawThruInletTemp", "@ 0" + deg},
-                                                     {"lblDrawThruDisTemp", "@  110" + deg},
-                                                     {"lblDrawThruSpaceTemp", "@ 65" + deg},
-                                                     {"lblBloThruInletCFM", "10,000"},
-                                                     {"lblBloThruDisCFM", "13,478"},
-                                                     {"lblBloThruSpaceCFM", "11,413"},
-                                                     {"lblBloThruBTUOut", "1987"},
-                                                     {"lblBloThruBTUIn", "2160"},
-                                                     {"lblBloThruBTUAirLoad", "807"},
-                                                     {"lblBloThruBTUNet", "1180"},
-                                                     {"lblBloThruInletTemp", "@ 0" + deg},
-                                                     {"lblBloThruDisTemp", "@  160" + deg},
-                                                     {"lblBloThruSpaceTemp", "@ 65" + deg},
-                                                     {"lblDrawThruFanTemp", ""},
+    // Each value label by the result its row of the layout shows.
+    int compared = 0;
+    for (const layout::LabelSpec& row : layout::Labels()) {
+        if (!row.value) continue;
+        for (const auto& e : default_comparison::kFigures) {
+            if (e.arrangement != row.value->arrangement || e.quantity != row.value->quantity)
+                continue;
+            QCOMPARE(f.L(row.name)->text(), QString::fromUtf8(e.text));
+            ++compared;
+        }
+    }
+    QCOMPARE(compared, int(default_comparison::kFigures.size()));
+    // The fan temperatures are not written by a start.
+    const QList<QPair<QString, QString>> expected = {{"lblDrawThruFanTemp", ""},
                                                      {"lblBloThruFanTemp", ""}};
     for (const auto& [name, text] : expected) QCOMPARE(f.L(qPrintable(name))->text(), text);
 }
@@ -234,8 +227,7 @@ void TestResults::stopRestores() {
     QCOMPARE(f.B("txtBloThruDisTemp")->text(), QString("95"));
     QCOMPARE(f.B("txtBloThruTempRise")->text(), QString("95"));
     QCOMPARE(f.B("txtDrawThruTempRise")->text(), QString("12"));
-    const QString formulaBefore =
-        f.Formulas()->findChild<QLabel*>("lblBloThruAirDensity")->text();
+    const QString formulaBefore = f.Formulas()->findChild<QLabel*>("lblBloThruAirDensity")->text();
     f.Go();
     QCOMPARE(f.Shown(), 0);
     QCOMPARE(f.B("txtBloThruDisTemp")->text(), QString("95"));
