@@ -44,10 +44,16 @@ DiagramCanvas::ItemId DiagramCanvas::AddEllipse(const QString& name, double left
 DiagramCanvas::ItemId DiagramCanvas::AddPicture(const QString& name, const QString& resource,
                                                 double left, double top, double width,
                                                 double height, bool visible) {
+    return Add(
+        {name, Kind::Picture, QRectF(left, top, width, height), QColor(), visible, resource});
+}
+
+// One renderer a picture, shared by the items that show it; the flames are not drawn until a
+// comparison starts, so the start-up does not pay for them.
+QSvgRenderer* DiagramCanvas::Renderer(const QString& resource) {
     QSvgRenderer*& renderer = renderers_[resource];
     if (!renderer) renderer = new QSvgRenderer(resource, this);
-    return Add(
-        {name, Kind::Picture, QRectF(left, top, width, height), QColor(), visible, renderer});
+    return renderer;
 }
 
 const DiagramCanvas::Item& DiagramCanvas::At(const QString& name) const {
@@ -134,7 +140,8 @@ void DiagramCanvas::paintEvent(QPaintEvent* event) {
                 p.setRenderHint(QPainter::Antialiasing, false);
                 break;
             case Kind::Picture:
-                if (item.picture && item.picture->isValid()) item.picture->render(&p, r);
+                if (QSvgRenderer* picture = Renderer(item.picture); picture->isValid())
+                    picture->render(&p, r);
                 break;
         }
     }

@@ -56,11 +56,12 @@ private:
         QRectF twips;  // for a line: from the top-left corner (x1, y1) to (x2, y2)
         QColor fill;
         bool visible;
-        QSvgRenderer* picture = nullptr;
+        QString picture;  // the resource of a picture, loaded when it is first drawn
     };
     ItemId Add(Item item);
     const Item& At(const QString& name) const;
     QRect PixelBounds(const Item& item) const;
+    QSvgRenderer* Renderer(const QString& resource);
 
     std::vector<Item> items_;
     QHash<QString, size_t> index_;

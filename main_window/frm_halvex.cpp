@@ -1,7 +1,6 @@
 #include "frm_halvex.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QCloseEvent>
 #include <QLayout>
 #include <QMenu>
@@ -10,6 +9,7 @@
 
 #include "accessibility.h"
 #include "comparison_session.h"
+#include "deferred_icon.h"
 #include "field_rules.h"
 #include "frame_centring.h"
 #include "frm_formulas.h"
@@ -53,9 +53,9 @@ frmHalvex::frmHalvex(Prompts* prompts, SettingsStore* settings)
       session_(new ComparisonSession(this)) {
     setObjectName("frmHalvex");
     setWindowTitle(kCaption);
-    setWindowIcon(QIcon(kIcon));
     centring_ = new FrameCentring(this);
     auto* client = new QWidget(this);
+    new DeferredIcon(this, client, kIcon);
     client->setObjectName("client");
     client->setFixedSize(Px(layout::kClientWidth), Px(layout::kClientHeight));
     setCentralWidget(client);
@@ -135,7 +135,6 @@ void frmHalvex::CreateMenus() {
         {m.matchAirflow, &frmHalvex::mnuMatchAirflow_Click},
         {m.about, &frmHalvex::mnuAbout_Click},
         {m.userGuide, &frmHalvex::mnuUserGuide_Click},
-        {m.aboutQt, &frmHalvex::mnuAboutQt_Click},
     };
     for (const auto& [item, handler] : handlers) connect(item, &QAction::triggered, this, handler);
     mnuViewDetails_ = m.viewDetails;
@@ -359,10 +358,6 @@ void frmHalvex::mnuAbout_Click() {
 
 void frmHalvex::mnuUserGuide_Click() {
     windows_->ShowGuide();
-}
-
-void frmHalvex::mnuAboutQt_Click() {
-    QApplication::aboutQt();
 }
 
 void frmHalvex::OpenLocationDialog() {

@@ -79,7 +79,6 @@ private slots:
     void mnuMatchAirflow_Click() { Match(MatchKind::Airflow); }
     void mnuAbout_Click();
     void mnuUserGuide_Click();
-    void mnuAboutQt_Click();
     void InputBox_GotFocus(InputBox* box);
     void InputBox_KeyMove(InputBox* box, layout::Target target);
     void InputBox_Change();

@@ -1,6 +1,7 @@
 #include "main_menu.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -52,7 +53,8 @@ MainMenu BuildMainMenu(QMenuBar* bar, JobFiles& jobs, ResultsExport& results) {
     m.about = AddMenuItem(help, "mnuAbout", "&About");
     help->addSeparator();
     m.userGuide = AddMenuItem(help, "mnuUserGuide", "User &Guide", QKeySequence(Qt::Key_F1));
-    m.aboutQt = AddMenuItem(help, "mnuAboutQt", "About &Qt");
+    QObject::connect(AddMenuItem(help, "mnuAboutQt", "About &Qt"), &QAction::triggered, qApp,
+                     &QApplication::aboutQt);
     return m;
 }
 

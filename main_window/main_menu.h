@@ -17,7 +17,7 @@ struct MainMenu {
     QAction *color, *bw, *printFormulas, *exit;
     QAction *viewDetails, *viewPresentation;
     QAction *matchInput, *matchOutput, *matchNet, *matchAirflow, *saveSettings;
-    QAction *about, *userGuide, *aboutQt;
+    QAction *about, *userGuide;
 };
 
 MainMenu BuildMainMenu(QMenuBar* bar, JobFiles& jobs, ResultsExport& results);

@@ -20,6 +20,10 @@ void TestLayout::windowAndClientArea() {
     // A fixed border: the window cannot be made larger or smaller.
     QCOMPARE(f.w->minimumSize(), f.w->maximumSize());
     QVERIFY(!(f.w->windowFlags() & Qt::WindowMaximizeButtonHint));
+    // The icon comes once the first picture is up, and comes for sure.
+    QTRY_VERIFY(!f.w->windowIcon().isNull());
+    QVERIFY(!f.w->windowIcon().availableSizes().isEmpty() ||
+            !f.w->windowIcon().pixmap(32).isNull());
 }
 
 void TestLayout::controlsAtStart_data() {
