@@ -2,6 +2,8 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QDate>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -9,6 +11,7 @@
 #include <QMimeData>
 
 #include "comparison_session.h"
+#include "diagram_caption.h"
 #include "job_files.h"
 #include "named_controls.h"
 #include "page_export.h"
@@ -126,12 +129,15 @@ void ResultsExport::mnuExportResults_Click() {
     QString filter = filters.first();
     QString path = prompts_.ChooseExportFile(kExportTitle, filters, &filter);
     if (path.isEmpty()) return;
-    // A name that ends in one of the extensions says the format; any other name is given the
-    // extension of the format picked.
+    // A name that ends in one of the extensions says the format; a bare name is given the
+    // extension of the format picked (the dialog has done so already where it could). A name
+    // with some other extension is written as typed: that is the file the dialog asked about
+    // replacing.
     const ExportFormat* format = FormatOfName(path);
     if (!format) {
         format = &FormatOfFilter(filter);
-        path += u'.' + QString::fromLatin1(format->extension);
+        if (QFileInfo(path).suffix().isEmpty())
+            path += u'.' + QString::fromLatin1(format->extension);
     }
     const QString error = Write(path, *format);
     if (!error.isEmpty()) prompts_.Warn(error, kExportFailed);
@@ -150,9 +156,12 @@ QString ResultsExport::Write(const QString& path, const ExportFormat& format) {
     // The diagram as the colour print shows it: the flames still, the buttons left out.
     const PageReadier::Scope ready(page_);
     QWidget& page = page_.Page();
-    return format.kind == ExportKind::Pdf   ? WriteWidgetPdf(page, path, kDiagramDocument)
-           : format.kind == ExportKind::Svg ? WriteWidgetSvg(page, path, kDiagramDocument)
-                                            : WriteWidgetPng(page, path, kPngScale);
+    // The picture alone would show the actual values in the limit boxes and no site.
+    const QString caption = QString::fromStdString(DiagramCaption(
+        report, jobs_.ShownPlace(), QDate::currentDate().toString(Qt::ISODate).toStdString()));
+    return format.kind == ExportKind::Pdf   ? WriteWidgetPdf(page, path, kDiagramDocument, caption)
+           : format.kind == ExportKind::Svg ? WriteWidgetSvg(page, path, kDiagramDocument, caption)
+                                            : WriteWidgetPng(page, path, kPngScale, caption);
 }
 
 }  // namespace vevi

@@ -45,7 +45,9 @@ QString WriteFileBytes(const QString& path, const QByteArray& bytes) {
     return reason.isEmpty() ? QString() : CouldNotWrite(path, reason);
 }
 
-QString WriteWidgetPdf(QWidget& widget, const QString& path, const QString& title) {
+QString WriteWidgetPdf(QWidget& widget, const QString& path, const QString& title,
+                       const QString& caption) {
+    const PagePicture page = RecordPage(widget, caption);
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     bool painted = false;
@@ -54,38 +56,41 @@ QString WriteWidgetPdf(QWidget& widget, const QString& path, const QString& titl
         writer.setTitle(title);
         writer.setCreator(QCoreApplication::applicationName());
         writer.setPageLayout(DefaultPageLayout());
-        painted = PaintPage(writer, writer.resolution(), widget);
+        painted = PaintPage(writer, writer.resolution(), page);
     }
     return painted ? WriteFileBytes(path, buffer.data()) : NotDrawn(path);
 }
 
-QString WriteWidgetSvg(QWidget& widget, const QString& path, const QString& title) {
-    const QPicture picture = RecordWidget(widget);
+QString WriteWidgetSvg(QWidget& widget, const QString& path, const QString& title,
+                       const QString& caption) {
+    const PagePicture page = RecordPage(widget, caption);
+    const QSize size = page.size.toSize();
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     QSvgGenerator generator;
     generator.setOutputDevice(&buffer);
     generator.setTitle(title);
-    generator.setSize(widget.size());
-    generator.setViewBox(QRect(QPoint(0, 0), widget.size()));
+    generator.setSize(size);
+    generator.setViewBox(QRect(QPoint(0, 0), size));
     // At the picture's own resolution the drawing's units are the widget's logical pixels.
-    generator.setResolution(picture.logicalDpiX());
+    generator.setResolution(page.picture.logicalDpiX());
     QPainter painter;
     if (!painter.begin(&generator)) return NotDrawn(path);
-    PlayFitted(painter, QRectF(QPointF(0, 0), widget.size()), picture, widget.size());
+    PlayFitted(painter, QRectF(QPointF(0, 0), page.size), page.picture, page.size);
     if (!painter.end()) return NotDrawn(path);
     return WriteFileBytes(path, buffer.data());
 }
 
-QString WriteWidgetPng(QWidget& widget, const QString& path, double scale) {
+QString WriteWidgetPng(QWidget& widget, const QString& path, double scale, const QString& caption) {
     if (!(scale > 0) || !std::isfinite(scale))
         return CouldNotWrite(path, QStringLiteral("the scale must be above 0"));
+    const PagePicture page = RecordPage(widget, caption);
     // Far beyond any screen or slide; also keeps the rounding below within int.
     constexpr double kLargestSide = 32767;
-    if (widget.width() * scale > kLargestSide || widget.height() * scale > kLargestSide)
+    if (page.size.width() * scale > kLargestSide || page.size.height() * scale > kLargestSide)
         return CouldNotWrite(path, QStringLiteral("the image is too large"));
-    const QSize pixels(static_cast<int>(std::lround(widget.width() * scale)),
-                       static_cast<int>(std::lround(widget.height() * scale)));
+    const QSize pixels(static_cast<int>(std::lround(page.size.width() * scale)),
+                       static_cast<int>(std::lround(page.size.height() * scale)));
     if (pixels.isEmpty()) return CouldNotWrite(path, QStringLiteral("the window has no area"));
     QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
     if (image.isNull()) return CouldNotWrite(path, QStringLiteral("the image is too large"));
@@ -97,10 +102,9 @@ QString WriteWidgetPng(QWidget& widget, const QString& path, double scale) {
     image.setDotsPerMeterX(dotsPerMetre);
     image.setDotsPerMeterY(dotsPerMetre);
     image.fill(Qt::transparent);
-    const QPicture picture = RecordWidget(widget);
     {
         QPainter painter(&image);
-        PlayFitted(painter, QRectF(QPointF(0, 0), widget.size()), picture, widget.size());
+        PlayFitted(painter, QRectF(QPointF(0, 0), page.size), page.picture, page.size);
     }
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);

@@ -4,6 +4,7 @@
 #include <QPicture>
 #include <QRectF>
 #include <QSizeF>
+#include <QString>
 
 class QPagedPaintDevice;
 class QPainter;
@@ -19,6 +20,15 @@ enum class Background { Window, Paper };
 // text stays text, lines stay lines and pictures stay paths.
 QPicture RecordWidget(QWidget& widget, Background background = Background::Window);
 
+// A page's picture: the widget's image with, where `caption` is not empty, one line of text
+// under it; `size` is the whole picture's size in logical pixels.
+struct PagePicture {
+    QPicture picture;
+    QSizeF size;
+};
+PagePicture RecordPage(QWidget& widget, const QString& caption,
+                       Background background = Background::Window);
+
 // Plays a picture of `size` logical pixels into `area` (in the painter's coordinates),
 // scaled to fit with its proportions kept and centred.
 void PlayFitted(QPainter& painter, const QRectF& area, const QPicture& picture, QSizeF size);
@@ -27,5 +37,6 @@ void PlayFitted(QPainter& painter, const QRectF& area, const QPicture& picture, 
 // False when the device could not be started or finished.
 bool PaintPage(QPagedPaintDevice& device, int resolution, QWidget& widget,
                Background background = Background::Window);
+bool PaintPage(QPagedPaintDevice& device, int resolution, const PagePicture& page);
 
 }  // namespace vevi

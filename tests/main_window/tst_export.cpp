@@ -1,6 +1,7 @@
 #include <sys/resource.h>
 
 #include <QClipboard>
+#include <QDate>
 #include <QMimeData>
 #include <QProcess>
 #include <QRegularExpression>
@@ -164,6 +165,10 @@ void TestExport::exportFormats_data() {
     QTest::newRow("text") << "Text report (*.txt)"
                           << "report"
                           << "report.txt";
+    // Another extension is the name the dialog asked about: written as typed.
+    QTest::newRow("other extension") << "PDF document (*.pdf)"
+                                     << "page.v2"
+                                     << "page.v2";
     QTest::newRow("under a file") << "Text report (*.txt)"
                                   << "earlier.csv/report" << QString();
     QTest::newRow("full disk") << "CSV table (*.csv)"
@@ -223,7 +228,12 @@ void TestExport::exportFormats() {
     const QByteArray bytes = file.readAll();
     const QString value = f.L("lblBloThruDisCFM")->text();
     const QString button = f.Btn("cmdGo")->text();
-    if (written.endsWith(".pdf")) {
+    const QString caption =
+        "Barometric pressure: 29.92 in. Hg   Limits: Draw Thru 140\u00B0F "
+        "discharge, 110\u00B0F rise; Blow Thru 160\u00B0F discharge, "
+        "160\u00B0F rise   " +
+        QDate::currentDate().toString(Qt::ISODate);
+    if (bytes.startsWith("%PDF")) {
         QVERIFY(bytes.startsWith("%PDF"));
         const QString tool = QStandardPaths::findExecutable("pdftotext");
         if (tool.isEmpty()) QSKIP("pdftotext is not installed");
@@ -233,13 +243,19 @@ void TestExport::exportFormats() {
         const QString shown = QString::fromUtf8(pdf.readAllStandardOutput());
         QVERIFY2(shown.contains(value), qPrintable(shown));
         QVERIFY2(!shown.contains(button), qPrintable(shown));
+        // The line under the diagram says what the picture alone does not.
+        QVERIFY2(shown.simplified().contains(caption.simplified()), qPrintable(shown));
     } else if (written.endsWith(".svg")) {
         const QStringList texts = SvgTexts(bytes);
         QVERIFY2(texts.contains(value), qPrintable(texts.join('|')));
         QVERIFY(!texts.contains(button));
+        QVERIFY2(texts.contains(caption.simplified()), qPrintable(texts.join(QChar(0x7c))));
     } else if (written.endsWith(".png")) {
         const QImage image = QImage::fromData(bytes);
-        QCOMPARE(image.size(), f.w->centralWidget()->size() * 2);
+        // The window's image with the caption's line under it.
+        const QSize window = f.w->centralWidget()->size() * 2;
+        QCOMPARE(image.width(), window.width());
+        QVERIFY(image.height() > window.height() + 20);
         // Twice the pixels, tagged 192 dpi, so it prints at the window's size.
         QCOMPARE(qRound(image.dotsPerMeterX() * 0.0254), 192);
         QCOMPARE(qRound(image.dotsPerMeterY() * 0.0254), 192);

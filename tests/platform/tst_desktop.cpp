@@ -1,6 +1,7 @@
 // How the windows meet a desktop: where a window opens and which buttons its frame offers, the
 // colours whatever the desktop's, and the toolkit's own texts in the user's language.
 #include <QApplication>
+#include <QComboBox>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QLabel>
@@ -270,6 +271,33 @@ private slots:
 
     void cleanup() {
         for (QTranslator* translator : qApp->findChildren<QTranslator*>()) delete translator;
+    }
+
+    // The export dialog adds the picked format's extension to a bare name before it checks
+    // for a file to replace, and follows a change of format: "keep" with the PDF filter is
+    // keep.pdf, so the user is asked about an existing keep.pdf.
+    void exportDialogSuffix() {
+        const QStringList filters = {"PDF document (*.pdf)", "SVG drawing (*.svg)"};
+        QStringList seen;
+        QTimer::singleShot(0, [&seen] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            if (!dialog) return;
+            dialog->selectFile("keep");
+            seen << QFileInfo(dialog->selectedFiles().value(0)).fileName();
+            auto* types = dialog->findChild<QComboBox*>("fileTypeCombo");
+            if (types) {
+                // As a pick from the list: the index, then the filter's text.
+                types->setCurrentIndex(1);
+                emit types->activated(1);
+                emit types->textActivated(types->itemText(1));
+            }
+            seen << QFileInfo(dialog->selectedFiles().value(0)).fileName();
+            dialog->reject();
+        });
+        QtPrompts prompts;
+        QString filter = filters.first();
+        QCOMPARE(prompts.ChooseExportFile("Export Results", filters, &filter), QString());
+        QCOMPARE(seen, (QStringList{"keep.pdf", "keep.svg"}));
     }
 };
 
