@@ -265,7 +265,12 @@ void TestLocationTable::repeatedNames() {
     std::map<std::string_view, int> regionsPerName;
     for (const auto& state : LocationTable::States()) {
         std::set<std::string_view> inRegion;
+        QVERIFY(!state.name.empty());
         for (const auto& city : state.cities) {
+            // Every place has a name the lists can show and a job can name, without blanks
+            // around it that a lookup would drop.
+            QVERIFY2(!city.name.empty() && city.name.front() != ' ' && city.name.back() != ' ',
+                     qPrintable(Q(state.name) + QStringLiteral(": \"") + Q(city.name) + '"'));
             QVERIFY2(inRegion.insert(city.name).second,
                      qPrintable(Q(state.name) + QStringLiteral(": ") + Q(city.name)));
             ++regionsPerName[city.name];

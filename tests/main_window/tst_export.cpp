@@ -250,6 +250,13 @@ void TestExport::exportFormats() {
         QVERIFY2(texts.contains(value), qPrintable(texts.join('|')));
         QVERIFY(!texts.contains(button));
         QVERIFY2(texts.contains(caption.simplified()), qPrintable(texts.join(QChar(0x7c))));
+        // Drawn in the window's logical pixels, caption line included, so it scales whole.
+        QXmlStreamReader xml(bytes);
+        QVERIFY(xml.readNextStartElement() && xml.name() == QLatin1String("svg"));
+        const QStringList box = xml.attributes().value("viewBox").toString().split(' ');
+        QCOMPARE(box.size(), 4);
+        QCOMPARE(box[2].toInt(), f.w->centralWidget()->width());
+        QVERIFY(box[3].toInt() > f.w->centralWidget()->height());
     } else if (written.endsWith(".png")) {
         const QImage image = QImage::fromData(bytes);
         // The window's image with the caption's line under it.

@@ -303,6 +303,11 @@ void TestLayout::startUpSettings_data() {
     QTest::newRow("numeric flags")
         << QStringList{"Save=0", "Details=0", "Presentation=-1"} << false << false << true << "0"
         << "0";
+    // Hand-edited files: the flags' words in any letter case keep the user's choice.
+    QTest::newRow("lower-case flags")
+        << QStringList{"Save=false", "Details=false", "Presentation=true"} << false << false << true
+        << "0"
+        << "0";
     QTest::newRow("junk flags read as defaults")
         << QStringList{"Save=maybe", "Details=", "Presentation=1e400"} << true << true << false
         << "0"
