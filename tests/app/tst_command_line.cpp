@@ -263,6 +263,32 @@ private slots:
         QCOMPARE(si["draw_thru"]["temperature_rise"]["unit"].toString(), "\u00B0C");
     }
 
+    // With --units si no inch-pound unit is left in any output, and every output names SI units.
+    void noInchPoundUnitInSi_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::newRow("compute text") << QStringList{"compute", "--place", "Quebec/Montreal"};
+        QTest::newRow("compute csv") << QStringList{"compute", "--format", "csv"};
+        QTest::newRow("compute json") << QStringList{"compute", "--format", "json"};
+        QTest::newRow("places text") << QStringList{"places", "--region", "Ontario"};
+        QTest::newRow("places csv") << QStringList{"places", "--format", "csv"};
+        QTest::newRow("sweep csv") << QStringList{"sweep", "--region", "Ontario"};
+        QTest::newRow("sweep json")
+            << QStringList{"sweep", "--region", "Ontario", "--format", "json"};
+    }
+    void noInchPoundUnitInSi() {
+        QFETCH(QStringList, args);
+        const Run si = Cli(args + QStringList{"--units", "si"});
+        QCOMPARE(si.code, 0);
+        // Case matters: a place may be "Ft. Something".
+        const QRegularExpression inchPound(
+            "\u00B0F|cfm|MBH|mbh|in\\. Hg|in_hg|lb/|lb_|\\bft\\b|_ft\\b|_f\\b");
+        QVERIFY2(!si.out.contains(inchPound), qPrintable(inchPound.match(si.out).captured()));
+        QVERIFY(si.out.contains(QRegularExpression("kPa|_kpa")));
+        // The default stays inch-pound.
+        QCOMPARE(Cli(args).out, Cli(args + QStringList{"--units", "us"}).out);
+        QVERIFY(Cli(args).out.contains(inchPound));
+    }
+
     // A job saved in SI keeps its SI texts and says so; it computes in either units, and saved
     // again in inch-pound its texts are converted as an inch-pound box would hold them.
     void savedSiJob() {
