@@ -302,3 +302,86 @@ void TestUnits::systemKeys() {
     QCOMPARE(read ? static_cast<int>(*read) : -1, system);
     if (read) QCOMPARE(QString(UnitSystemKey(*read)), key);
 }
+
+// What a report shows for an input: an SI text comes back as typed when it has at most two
+// decimals beyond the display rounding; anything else at the display rounding.
+void TestUnits::reportedInputTexts_data() {
+    QTest::addColumn<int>("field");
+    QTest::addColumn<bool>("typedInSi");  // else typed in inch-pound
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("reported");
+    const auto row = [](const char* name, Field f, bool si, const char* typed, const char* shown) {
+        QTest::newRow(name) << static_cast<int>(f) << si << typed << shown;
+    };
+    row("SI at the display rounding", Field::IndoorTemp, true, "18.3", "18.3");
+    row("SI with a decimal more", Field::IndoorTemp, true, "18.35", "18.35");
+    row("SI with two decimals more", Field::OutdoorTemp, true, "-17.775", "-17.775");
+    row("SI with three decimals more is rounded", Field::OutdoorTemp, true, "-17.7755", "-17.8");
+    row("SI whole number keeps its decimal", Field::DrawThruDisTemp, true, "60", "60.0");
+    row("SI fan with decimals", Field::DrawThruFanCapacity, true, "4719.47", "4719.47");
+    row("SI elevation", Field::Elevation, true, "1524", "1524");
+    row("SI below sea level", Field::Elevation, true, "-30.48", "-30.48");
+    row("SI rise", Field::BloThruTempRise, true, "50", "50.0");
+    row("inch-pound indoor", Field::IndoorTemp, false, "65", "18.3");
+    row("inch-pound fan as the box shows it", Field::DrawThruFanCapacity, false, "10000", "4719");
+    row("inch-pound rise kept in range", Field::BloThruTempRise, false, "160", "88.8");
+    row("inch-pound rise without offset", Field::DrawThruTempRise, false, "90", "50.0");
+    row("inch-pound mile", Field::Elevation, false, "5280", "1609");
+    row("inch-pound text with letters", Field::IndoorTemp, false, "68abc", "20.0");
+}
+
+void TestUnits::reportedInputTexts() {
+    QFETCH(int, field);
+    QFETCH(bool, typedInSi);
+    QFETCH(QString, typed);
+    QFETCH(QString, reported);
+    const auto f = static_cast<Field>(field);
+    ComparisonInputs texts;
+    texts.Text(f) = typed.toStdString();
+    // The inch-pound text the comparison reads.
+    const std::string read =
+        InchPoundInputs(texts, typedInSi ? UnitSystem::SI : UnitSystem::US).FieldText(f);
+    QCOMPARE(QString::fromStdString(ReportedInputText(f, read, UnitSystem::SI)), reported);
+    QCOMPARE(ReportedInputText(f, read, UnitSystem::US), read);
+}
+
+// A text moved to the other system's box: SI to inch-pound the fewest decimals that show the
+// same SI figure and fit the box, within the inch-pound range.
+void TestUnits::convertedTexts_data() {
+    QTest::addColumn<int>("field");
+    QTest::addColumn<bool>("toSi");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("converted");
+    const auto row = [](const char* name, Field f, bool toSi, const char* text, const char* to) {
+        QTest::newRow(name) << static_cast<int>(f) << toSi << text << to;
+    };
+    row("indoor", Field::IndoorTemp, false, "18.3", "65");
+    row("indoor top needs a decimal", Field::IndoorTemp, false, "65.5", "149.9");
+    row("rise top", Field::BloThruTempRise, false, "88.8", "159.8");
+    row("outdoor whole to fit its box", Field::OutdoorTemp, false, "-30.1", "-22");
+    row("outdoor", Field::OutdoorTemp, false, "-17.8", "0");
+    row("elevation", Field::Elevation, false, "2124", "6969");
+    row("fan", Field::DrawThruFanCapacity, false, "4719", "9999");
+    row("fan top", Field::BloThruFanCapacity, false, "235973", "499999");  // 499,998.52
+    row("out of range converted as it is", Field::IndoorTemp, false, "100", "212");
+    row("to SI as the box shows it", Field::IndoorTemp, true, "65", "18.3");
+    row("to SI rise kept in range", Field::BloThruTempRise, true, "160", "88.8");
+}
+
+void TestUnits::convertedTexts() {
+    QFETCH(int, field);
+    QFETCH(bool, toSi);
+    QFETCH(QString, text);
+    QFETCH(QString, converted);
+    const auto f = static_cast<Field>(field);
+    const UnitSystem from = toSi ? UnitSystem::US : UnitSystem::SI;
+    const UnitSystem to = toSi ? UnitSystem::SI : UnitSystem::US;
+    const std::string got = ConvertedFieldText(f, text.toStdString(), from, to);
+    QCOMPARE(QString::fromStdString(got), converted);
+    QCOMPARE(ConvertedFieldText(f, text.toStdString(), from, from), text.toStdString());
+    // A text in range stays in range, and fits its box, in the other system.
+    if (!RangeWarning(f, text.toStdString(), from)) {
+        QVERIFY2(!RangeWarning(f, got, to), got.c_str());
+        QCOMPARE(CutToLongest(f, got, to), got);
+    }
+}
