@@ -5,29 +5,30 @@ namespace {
 
 constexpr std::string_view kGap = "   ";
 
-std::string Limits(const ComparisonReport& report, const char* name, Field discharge, Field rise) {
-    return std::string(name) + " " + report.inputs.FieldText(discharge) + "\u00B0F discharge, " +
-           report.inputs.FieldText(rise) + "\u00B0F rise";
-}
-
-// The pressure as the formulas window shows it: one text, whichever arrangement.
-std::string PressureText(const ComparisonReport& report) {
-    for (const FormulaText& f : report.formulas)
-        if (f.slot == FormulaSlot::BaroPress) return f.text;
-    return {};
+std::string Limits(const ComparisonReport& report, const char* name, Field discharge, Field rise,
+                   UnitSystem system) {
+    const std::string degrees = Symbol(Measure::Temperature, system);
+    const auto text = [&](Field f) {
+        return ReportedInputText(f, report.inputs.FieldText(f), system);
+    };
+    return std::string(name) + " " + text(discharge) + degrees + " discharge, " + text(rise) +
+           degrees + " rise";
 }
 
 }  // namespace
 
 std::string DiagramCaption(const ComparisonReport& report, std::string_view place,
-                           std::string_view date) {
+                           std::string_view date, UnitSystem system) {
     std::string caption;
     if (!place.empty()) caption.append("Place: ").append(place).append(kGap);
-    caption.append("Barometric pressure: ").append(PressureText(report)).append(" in. Hg");
+    caption.append("Barometric pressure: ").append(FiguresIn(report, system).pressure.text);
+    caption.append(" ").append(Symbol(Measure::Pressure, system));
     caption.append(kGap).append("Limits: ");
-    caption.append(Limits(report, "Draw Thru", Field::DrawThruDisTemp, Field::DrawThruTempRise));
+    caption.append(
+        Limits(report, "Draw Thru", Field::DrawThruDisTemp, Field::DrawThruTempRise, system));
     caption.append("; ");
-    caption.append(Limits(report, "Blow Thru", Field::BloThruDisTemp, Field::BloThruTempRise));
+    caption.append(
+        Limits(report, "Blow Thru", Field::BloThruDisTemp, Field::BloThruTempRise, system));
     if (!date.empty()) caption.append(kGap).append(date);
     return caption;
 }

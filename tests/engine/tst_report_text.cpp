@@ -1,5 +1,6 @@
 #include <QtTest>
 
+#include "diagram_caption.h"
 #include "report_text.h"
 #include "si_golden.h"
 #include "tests.h"
@@ -197,6 +198,7 @@ void TestReportText::noInchPoundUnitInSi_data() {
     QTest::newRow("csv") << 1;
     QTest::newRow("tab-separated") << 2;
     QTest::newRow("html") << 3;
+    QTest::newRow("diagram caption") << 4;
 }
 void TestReportText::noInchPoundUnitInSi() {
     QFETCH(int, form);
@@ -212,8 +214,11 @@ void TestReportText::noInchPoundUnitInSi() {
             case 2:
                 return Q(system ? ReportTabSeparated(report, place, *system)
                                 : ReportTabSeparated(report, place));
-            default:
+            case 3:
                 return Q(system ? ReportHtml(report, place, *system) : ReportHtml(report, place));
+            default:
+                return Q(system ? DiagramCaption(report, place, "2026-12-09", *system)
+                                : DiagramCaption(report, place, "2026-12-09"));
         }
     };
     const QString si = write(UnitSystem::SI);
@@ -226,4 +231,15 @@ void TestReportText::noInchPoundUnitInSi() {
     QVERIFY2(!us.contains(metric), qPrintable(us));
     QVERIFY2(us.contains(inchPound), qPrintable(us));
     QCOMPARE(write(std::nullopt), us);
+    if (form == 4) {
+        QCOMPARE(si, QString::fromUtf8("Place: Quebec/Montreal   Barometric pressure: 101.32 kPa   "
+                                       "Limits: Draw Thru 60.0\u00B0C discharge, 61.1\u00B0C rise; "
+                                       "Blow Thru 71.1\u00B0C discharge, 88.8\u00B0C rise   "
+                                       "2026-12-09"));
+        QCOMPARE(us,
+                 QString::fromUtf8("Place: Quebec/Montreal   Barometric pressure: 29.92 in. Hg   "
+                                   "Limits: Draw Thru 140\u00B0F discharge, 110\u00B0F rise; "
+                                   "Blow Thru 160\u00B0F discharge, 160\u00B0F rise   "
+                                   "2026-12-09"));
+    }
 }
