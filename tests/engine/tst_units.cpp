@@ -29,10 +29,10 @@ double Step(const std::string& text) {
     return std::pow(10.0, -static_cast<double>(decimals));
 }
 
-ComparisonInputs Parse(const QString& spec) {
+ComparisonInputs Parse(const QString& rows) {
     // "Field=text;..." by the fields' order numbers, as the rows give them.
     ComparisonInputs in;
-    for (const QString& part : spec.split(';', Qt::SkipEmptyParts)) {
+    for (const QString& part : rows.split(';', Qt::SkipEmptyParts)) {
         const auto pair = part.split('=');
         in.Text(static_cast<Field>(pair[0].toInt())) = pair[1].toStdString();
     }
