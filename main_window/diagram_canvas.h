@@ -56,7 +56,7 @@ private:
         QRectF twips;  // for a line: from the top-left corner (x1, y1) to (x2, y2)
         QColor fill;
         bool visible;
-        QString picture;  // the resource of a picture, loaded when it is first drawn
+        QString picture{};  // the resource of a picture, loaded when it is first drawn
     };
     ItemId Add(Item item);
     const Item& At(const QString& name) const;
