@@ -10,6 +10,7 @@
 
 #include "comparison.h"
 #include "fields.h"
+#include "matching.h"
 #include "results.h"
 
 namespace vevi {
@@ -95,5 +96,24 @@ struct ShownFigures {
 // Every figure of the report as shown in the system. Inch-pound gives the report's own texts;
 // SI converts each number and writes it at its display rounding in the same manner.
 ShownFigures FiguresIn(const ComparisonReport& report, UnitSystem system);
+
+// --- Texts moving between the systems ---
+
+// A field text typed in `from` as the box shows it in `to`. Into SI as FieldTextIn; into
+// inch-pound to a tenth of a degree (whole where the box is too short for it), whole feet and
+// cfm, kept within the inch-pound range when the value lay within the SI one.
+std::string FieldTextBetween(Field field, std::string_view text, UnitSystem from, UnitSystem to);
+// An actual discharge temperature or rise (inch-pound) as a limit box shows it in the system:
+// inch-pound whole to the last digit, SI at its display rounding without grouping.
+std::string LimitTextIn(Field field, double inchPound, UnitSystem system);
+
+// --- Matching in the system ---
+
+// The matching prompt naming the system's unit.
+std::string MatchPromptIn(MatchKind kind, UnitSystem system);
+// The desired figure typed in the system, in inch-pound (MBH or cfm).
+double DesiredInchPound(MatchKind kind, double desired, UnitSystem system);
+// The matched capacities as the system's boxes take them, or why they do not fit.
+MatchedTexts MatchedCapacityTextsIn(const MatchedCapacities& matched, UnitSystem system);
 
 }  // namespace vevi

@@ -18,6 +18,10 @@ namespace {
 
 // Geometry in twips.
 constexpr double kClientWidth = 10110;
+constexpr auto kInchPoundNote =
+    "Worked in inch-pound units, as the formulas are: \u00B0F, ft, in. Hg, cfm and MBH";
+constexpr double kInchPoundNoteLeft = 2700;
+constexpr double kInchPoundNoteTop = 30;
 constexpr double kClientHeight = 5025;
 constexpr double kTitleLeft = 120;
 constexpr double kLineLeft = 240;
@@ -101,8 +105,20 @@ frmFormulas::frmFormulas(QWidget* mainWindow)
 
     BuildSection(kBloThruTop, "Blow Thru System", Arrangement::BloThru);
 
+    // Between the first heading and "Show graphics", where no formula line reaches.
+    inchPoundNote_ = new QLabel(QString::fromUtf8(kInchPoundNote), this);
+    inchPoundNote_->setObjectName("lblInchPoundNote");
+    inchPoundNote_->setFont(LabelFont());
+    FitToText(inchPoundNote_);
+    inchPoundNote_->move(Px(kInchPoundNoteLeft), Px(kInchPoundNoteTop));
+    inchPoundNote_->hide();
+
     LayoutLines();
     DescribeNamedControls(this);
+}
+
+void frmFormulas::ShowInchPoundNote(bool shown) {
+    inchPoundNote_->setVisible(shown);
 }
 
 QLabel* frmFormulas::AddLabel(std::optional<FormulaSlot> slot, const QString& text) {

@@ -25,6 +25,8 @@ public:
         connect(box, &QLineEdit::textChanged, this, [this](const QString& text) { old_ = text; });
     }
 
+    void SetLongest(int longest) { longest_ = longest; }
+
     State validate(QString& input, int& position) const override {
         if (longest_ == 0 || input.size() <= longest_) return Acceptable;
         // What was put in lies between the part the old text keeps in front and behind.
@@ -63,16 +65,34 @@ InputBox::InputBox(const layout::BoxSpec& row, QWidget* parent) : QLineEdit(pare
 }
 
 int InputBox::LongestText() const {
-    return RuleOf(row_.field).longestText;
+    return RangeIn(row_.field, units_).longestText;
 }
 
-QString InputBox::Fitted(Field field, const QString& text) {
-    const int longest = RuleOf(field).longestText;
+void InputBox::SetUnits(UnitSystem units) {
+    units_ = units;
+    // SI texts run a character or two longer in the same boxes: they use the inner margins.
+    const int margin = row_.tight || units == UnitSystem::SI ? -kInnerMargin : 0;
+    setTextMargins(margin, 0, margin, 0);
+    // "Elevation, feet": the name ends in the unit.
+    QString name = QString::fromUtf8(row_.accessibleName);
+    const Measure measure = MeasureOf(row_.field);
+    const QString us = measure == Measure::Length ? "feet" : Symbol(measure, UnitSystem::US);
+    const QString shown = measure == Measure::Length && units == UnitSystem::SI
+                              ? "metres"
+                              : QString::fromUtf8(Symbol(measure, units));
+    if (name.endsWith(us)) name = name.left(name.size() - us.size()) + shown;
+    setAccessibleName(name);
+    static_cast<LongestTextValidator*>(const_cast<QValidator*>(validator()))
+        ->SetLongest(LongestText());
+}
+
+QString InputBox::Fitted(const QString& text) const {
+    const int longest = LongestText();
     return longest > 0 ? text.left(longest) : text;
 }
 
 void InputBox::PutText(const QString& text) {
-    PutWholeText(Fitted(GetField(), text));
+    PutWholeText(Fitted(text));
 }
 
 void InputBox::PutWholeText(const QString& text) {
