@@ -293,9 +293,10 @@ std::string InchPoundText(Field field, double inchPound) {
     const Measure measure = MeasureOf(field);
     const bool tenths =
         measure == Measure::Temperature || measure == Measure::TemperatureDifference;
-    const std::string whole = PlainNumberText(std::round(inchPound));
+    // Plus zero: a value that rounds to nothing reads 0, not -0.
+    const std::string whole = PlainNumberText(std::round(inchPound) + 0.0);
     if (!tenths) return whole;
-    const std::string text = PlainNumberText(std::round(inchPound * 10) / 10);
+    const std::string text = PlainNumberText(std::round(inchPound * 10) / 10 + 0.0);
     const int longest = RuleOf(field).longestText;
     return longest > 0 && static_cast<int>(text.size()) > longest ? whole : text;
 }

@@ -186,7 +186,8 @@ bool frmHalvex::OpenJob(const QString& path) {
 }
 
 void frmHalvex::SaveSettings() {
-    auto number = [this](Field field) { return LeadingNumber(units_->InchPoundText(field)); };
+    const ComparisonInputs texts = units_->InchPoundInputs();  // the keys hold inch-pound
+    auto number = [&texts](Field field) { return LeadingNumber(texts.FieldText(field)); };
     settings_->SetOutdoor(number(Field::OutdoorTemp));
     settings_->SetElevation(number(Field::Elevation));
     settings_->SetSaveOnExit(mnuSaveSettings_->isChecked());

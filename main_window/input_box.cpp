@@ -76,10 +76,11 @@ void InputBox::SetUnits(UnitSystem units) {
     // "Elevation, feet": the name ends in the unit.
     QString name = QString::fromUtf8(row_.accessibleName);
     const Measure measure = MeasureOf(row_.field);
-    const QString us = measure == Measure::Length ? "feet" : Symbol(measure, UnitSystem::US);
-    const QString shown = measure == Measure::Length && units == UnitSystem::SI
-                              ? "metres"
-                              : QString::fromUtf8(Symbol(measure, units));
+    const bool length = measure == Measure::Length;
+    const QString us = length ? "feet" : Symbol(measure, UnitSystem::US);
+    const QString shown = !length                   ? QString::fromUtf8(Symbol(measure, units))
+                          : units == UnitSystem::SI ? "metres"
+                                                    : "feet";
     if (name.endsWith(us)) name = name.left(name.size() - us.size()) + shown;
     setAccessibleName(name);
     static_cast<LongestTextValidator*>(const_cast<QValidator*>(validator()))

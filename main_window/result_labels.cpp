@@ -156,6 +156,9 @@ void ResultLabels::SetUnits(UnitSystem units) {
     units_ = units;
     const auto& specs = layout::Labels();
     for (std::size_t i = 0; i < specs.size(); ++i) {
+        if (specs[i].value)
+            Name(specs[i].value->arrangement, specs[i].value->quantity,
+                 labels_[i]->text().toStdString());
         if (specs[i].value || specs[i].group == Group::DischargeRow ||
             specs[i].group == Group::RiseRow || specs[i].group == Group::FanTemp)
             continue;

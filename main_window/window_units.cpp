@@ -2,10 +2,13 @@
 
 #include <QAction>
 #include <QMenu>
+#include <cstdio>
+#include <cstdlib>
 
 #include "comparison_session.h"
 #include "input_box.h"
 #include "named_controls.h"
+#include "number_text.h"
 #include "settings_store.h"
 
 namespace vevi {
@@ -67,11 +70,6 @@ void WindowUnits::Switch(UnitSystem units) {
     emit unitsChanged(units);
 }
 
-std::string WindowUnits::InchPoundText(Field field) const {
-    if (units_ == UnitSystem::US) return UserText(field);
-    return Converted(field, UserText(field), UnitSystem::US);
-}
-
 ComparisonInputs WindowUnits::InchPoundInputs() const {
     ComparisonInputs texts;
     for (std::size_t i = 0; i < kFieldCount; ++i) {
@@ -79,12 +77,19 @@ ComparisonInputs WindowUnits::InchPoundInputs() const {
         texts.Text(field) = UserText(field);
     }
     if (units_ == UnitSystem::US) return texts;
-    ComparisonInputs inchPound = vevi::InchPoundInputs(texts, units_);
+    ComparisonInputs inchPound;
     for (std::size_t i = 0; i < kFieldCount; ++i) {
         const auto field = static_cast<Field>(i);
         // Carried from inch-pound and not edited since: the user's own text.
-        if (const Carried* c = Unedited(field, texts.FieldText(field)))
+        if (const Carried* c = Unedited(field, texts.FieldText(field))) {
             inchPound.Text(field) = c->before;
+            continue;
+        }
+        // Twelve digits: -18 °C is -0.4 °F, not the -0.399999999999999 of the arithmetic.
+        const double value = InchPoundNumber(field, texts.FieldText(field), units_);
+        char digits[32];
+        std::snprintf(digits, sizeof digits, "%.12g", value);
+        inchPound.Text(field) = PlainNumberText(std::strtod(digits, nullptr));
     }
     return inchPound;
 }

@@ -34,9 +34,6 @@ public:
     void Switch(UnitSystem units);
     // True while the boxes are being rewritten by a switch: those changes are no edits.
     bool Converting() const { return converting_; }
-    // The field's text in inch-pound: the user's own text where the box still holds what a
-    // switch made of it.
-    std::string InchPoundText(Field field) const;
     // The nine texts as the comparison takes them, in inch-pound: the user's own where a box
     // still holds what a switch made of it, so that a comparison of unedited texts is the
     // inch-pound one exactly; an edited text converted at full precision.

@@ -618,11 +618,23 @@ private slots:
         QTest::addColumn<QString>("outdoor");
         QTest::addColumn<QString>("pressure");
         // 610 ft = 185.9 m, 19 °F = -7.2 °C, 29.27 in. Hg = 99.11 kPa.
-        QTest::newRow("Anniston") << "0" << "0" << "186" << "-7.2" << "99.11";
+        QTest::newRow("Anniston") << "0"
+                                  << "0"
+                                  << "186"
+                                  << "-7.2"
+                                  << "99.11";
         // 6969 ft = 2124.2 m, -22 °F = -30.0 °C, 23.1109 in. Hg = 78.26 kPa.
-        QTest::newRow("Big Piney") << "51" << "0" << "2124" << "-30.0" << "78.26";
+        QTest::newRow("Big Piney") << "51"
+                                   << "0"
+                                   << "2124"
+                                   << "-30.0"
+                                   << "78.26";
         // No city: the pressure of an empty elevation, sea level.
-        QTest::newRow("no city") << "0" << "-1" << "" << "" << "101.32";
+        QTest::newRow("no city") << "0"
+                                 << "-1"
+                                 << ""
+                                 << ""
+                                 << "101.32";
     }
     void placesInSi() {
         QFETCH(QString, state);
@@ -650,10 +662,14 @@ private slots:
     void typedElevationInSi_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("pressure");
-        QTest::newRow("one mile") << "1609" << "83.42";
-        QTest::newRow("sea level") << "0" << "101.32";
-        QTest::newRow("below sea level") << "-86" << "102.36";
-        QTest::newRow("not a number") << "abc" << "101.32";
+        QTest::newRow("one mile") << "1609"
+                                  << "83.42";
+        QTest::newRow("sea level") << "0"
+                                   << "101.32";
+        QTest::newRow("below sea level") << "-86"
+                                         << "102.36";
+        QTest::newRow("not a number") << "abc"
+                                      << "101.32";
     }
     void typedElevationInSi() {
         QFETCH(QString, typed);

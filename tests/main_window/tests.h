@@ -182,3 +182,32 @@ private slots:
     void drop_data();
     void drop();
 };
+
+class TestUnits : public QObject {
+    Q_OBJECT
+    TempSettings settings_;
+private slots:
+    void init() { settings_.Clear(); }
+    void viewItemBelowDocumentedItems();
+    void switchingBackRestoresEveryText_data();
+    void switchingBackRestoresEveryText();
+    void captionsInSi_data();
+    void captionsInSi();
+    void noInchPoundUnitLeft_data();
+    void noInchPoundUnitLeft();
+    void designComparisonInSi();
+    void shownComparisonFollowsUnits();
+    void rangesInSi_data();
+    void rangesInSi();
+    void userTextsRestoredExactly_data();
+    void userTextsRestoredExactly();
+    void editedTextsConverted_data();
+    void editedTextsConverted();
+    void settingRemembered();
+    void exitStoresInchPound_data();
+    void exitStoresInchPound();
+    void formulasSayInchPound();
+    void matchingInSi_data();
+    void matchingInSi();
+    void placeDialogFollows();
+};

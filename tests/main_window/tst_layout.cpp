@@ -225,6 +225,7 @@ void TestLayout::menuTree_data() {
     row("mnuView", "", "&View", true, -1);
     row("mnuViewDetails", "mnuView", "&Details", true, 1);
     row("mnuViewPresentation", "mnuView", "&Presentation", true, 0);
+    row("mnuSIUnits", "mnuView", "&SI Units", true, 0);
     row("mnuSpecial", "", "&Special", true, -1);
     row("mnuMatchCapacity", "mnuSpecial", "Match &Capacity", true, -1);
     row("mnuMatchInputCapacity", "mnuMatchCapacity", "Input", true, -1);

@@ -1,0 +1,498 @@
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMap>
+#include <QMenu>
+#include <QRegularExpression>
+
+#include "fixture.h"
+#include "result_labels.h"
+#include "si_golden.h"
+#include "tests.h"
+
+using namespace vevi;
+
+namespace {
+
+void SetSi(Fixture& f, bool on) {
+    QAction* item = f.A("mnuSIUnits");
+    if (item->isChecked() != on) item->trigger();
+    QCOMPARE(item->isChecked(), on);
+}
+
+// Every text a person or a screen reader meets in the window, by control name.
+QMap<QString, QString> Texts(const Fixture& f) {
+    QMap<QString, QString> texts;
+    for (const QLabel* l : f.w->findChildren<QLabel*>())
+        if (!l->objectName().isEmpty())
+            texts[l->objectName()] = l->text() + "|" + l->accessibleName() + "|" +
+                                     QString::number(l->x()) + "," + QString::number(l->y());
+    for (const QLineEdit* b : f.w->findChildren<QLineEdit*>())
+        if (!b->objectName().isEmpty())
+            texts[b->objectName()] =
+                b->text() + "|" + b->accessibleName() + "|" + QString::number(b->maxLength());
+    return texts;
+}
+
+// The inch-pound unit names, as whole words.
+const QRegularExpression kInchPound(
+    "(?<![A-Za-z])(cfm|MBH|Ft\\.|ft|in\\. Hg|lb)(?![A-Za-z])|"
+    "\u00B0F");
+
+QString GoldenText(Arrangement a, Quantity q) {
+    for (const auto& row : si_golden::kFigures)
+        if (row.arrangement == a && row.quantity == q) return QString::fromUtf8(row.text);
+    return {};
+}
+
+}  // namespace
+
+void TestUnits::viewItemBelowDocumentedItems() {
+    Fixture f(settings_);
+    const QList<QAction*> items = f.w->findChild<QMenu*>("mnuView")->actions();
+    QCOMPARE(items.size(), 4);
+    QCOMPARE(items[0], f.A("mnuViewDetails"));
+    QCOMPARE(items[1], f.A("mnuViewPresentation"));
+    QVERIFY(items[2]->isSeparator());
+    QCOMPARE(items[3], f.A("mnuSIUnits"));
+}
+
+void TestUnits::switchingBackRestoresEveryText_data() {
+    QTest::addColumn<bool>("running");
+    QTest::addColumn<bool>("presentation");
+    QTest::newRow("input state") << false << false;
+    QTest::newRow("details shown") << true << false;
+    QTest::newRow("presentation shown") << true << true;
+}
+
+void TestUnits::switchingBackRestoresEveryText() {
+    QFETCH(bool, running);
+    QFETCH(bool, presentation);
+    Fixture f(settings_);
+    if (presentation) f.A("mnuViewPresentation")->trigger();
+    if (running) f.Go();
+    const QMap<QString, QString> before = Texts(f);
+    SetSi(f, true);
+    QCOMPARE(f.Shown(), running);
+    QVERIFY(Texts(f) != before);
+    SetSi(f, false);
+    QCOMPARE(f.Shown(), running);
+    const QMap<QString, QString> after = Texts(f);
+    for (auto it = before.begin(); it != before.end(); ++it)
+        QCOMPARE(after.value(it.key()), it.value());
+    if (!running) return;
+    // The stop still restores the limits the comparison was started with.
+    f.Go();
+    QCOMPARE(f.B("txtDrawThruDisTemp")->text(), QString("140"));
+    QCOMPARE(f.B("txtBloThruTempRise")->text(), QString("160"));
+}
+
+void TestUnits::captionsInSi_data() {
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("indoor unit") << "Label5"
+                                 << "\u00B0C";
+    QTest::newRow("elevation unit") << "Label35"
+                                    << "m";
+    QTest::newRow("discharge row") << "Label18"
+                                   << "Max. Discharge Temperature (\u00B0C)";
+    QTest::newRow("rise row") << "Label15"
+                              << "Max. Temperature Rise (\u00B0C)";
+    QTest::newRow("blower row") << "Label3"
+                                << "Blower Capacity (L/s         )";
+    QTest::newRow("airflow") << "Label21"
+                             << "L/s";
+    QTest::newRow("input") << "Label9"
+                           << "kW       x .92 =";
+    QTest::newRow("two units") << "Label37"
+                               << "kW to heat L/s       to indoor temperature";
+    QTest::newRow("no unit") << "Label7"
+                             << "Draw Thru System";
+    QTest::newRow("subscript") << "Label16"
+                               << "Inlet";
+}
+
+void TestUnits::captionsInSi() {
+    QFETCH(QString, label);
+    QFETCH(QString, text);
+    Fixture f(settings_);
+    SetSi(f, true);
+    QCOMPARE(f.L(qPrintable(label))->text(), text);
+}
+
+void TestUnits::noInchPoundUnitLeft_data() {
+    QTest::addColumn<bool>("running");
+    QTest::newRow("input state") << false;
+    QTest::newRow("shown") << true;
+}
+
+// With SI on, no label, box or screen-reader name of the window names an inch-pound unit.
+void TestUnits::noInchPoundUnitLeft() {
+    QFETCH(bool, running);
+    Fixture f(settings_);
+    SetSi(f, true);
+    if (running) f.Go();
+    for (const QLabel* l : f.w->findChildren<QLabel*>()) {
+        QVERIFY2(!kInchPound.match(l->text()).hasMatch(), qPrintable(l->objectName()));
+        QVERIFY2(!kInchPound.match(l->accessibleName()).hasMatch(), qPrintable(l->objectName()));
+    }
+    for (const QLineEdit* b : f.w->findChildren<QLineEdit*>())
+        QVERIFY2(!kInchPound.match(b->accessibleName()).hasMatch(), qPrintable(b->objectName()));
+    // The subscripts stand clear of the text after them, as in inch-pound.
+    const QLabel* blower = f.L("Label44");
+    QVERIFY(blower->geometry().right() < f.L("Label3")->geometry().right());
+}
+
+void TestUnits::designComparisonInSi() {
+    Fixture f(settings_);
+    SetSi(f, true);
+    for (const auto& row : si_golden::kInputs) {
+        const InputBox* box = nullptr;
+        for (InputBox* b : f.w->findChildren<InputBox*>())
+            if (b->GetField() == row.field) box = b;
+        QVERIFY(box);
+        QCOMPARE(box->text(), QString::fromUtf8(row.text));
+    }
+    f.Go();
+    QVERIFY(f.Shown());
+    for (const auto& row : si_golden::kFigures) {
+        const QLabel* label = f.w->findChild<ResultLabels*>()->Value(row.arrangement, row.quantity);
+        QCOMPARE(label->text(), QString::fromUtf8(row.text));
+    }
+    // The screen reader hears the unit shown.
+    QCOMPARE(f.L("lblDrawThruInletCFM")->accessibleName(),
+             QString("Draw Thru inlet airflow 3,809 L/s"));
+    QCOMPARE(f.L("lblBloThruBTUOut")->accessibleName().endsWith("582 kW"), true);
+    // The limit boxes show the actual values in SI: 110 °F discharge, 160 °F of rise.
+    QCOMPARE(f.B("txtDrawThruDisTemp")->text(), QString("43.3"));
+    QCOMPARE(f.B("txtBloThruTempRise")->text(), QString("88.9"));
+    QCOMPARE(f.L("Label18")->text(), QString("Actual Discharge Temperature (\u00B0C)"));
+}
+
+// A comparison on display stays on display and speaks the new units, and back.
+void TestUnits::shownComparisonFollowsUnits() {
+    Fixture f(settings_);
+    f.Go();
+    const QString inchPoundInlet = f.L("lblDrawThruInletCFM")->text();
+    SetSi(f, true);
+    QVERIFY(f.Shown());
+    QVERIFY(f.Timer1()->isActive());
+    QCOMPARE(f.Btn("cmdGo")->text(), QString("Shut 'em down"));
+    for (Arrangement a : kArrangements)
+        for (std::size_t q = 0; q < kQuantityCount; ++q)
+            QCOMPARE(f.w->findChild<ResultLabels*>()->Value(a, Quantity(q))->text(),
+                     GoldenText(a, Quantity(q)));
+    QCOMPARE(f.B("txtDrawThruTempRise")->text(), QString("61.1"));
+    QCOMPARE(f.B("txtBloThruDisTemp")->text(), QString("71.1"));
+    // The stop in SI restores the limits in SI.
+    f.Go();
+    QCOMPARE(f.B("txtDrawThruDisTemp")->text(), QString("60.0"));
+    QCOMPARE(f.B("txtBloThruTempRise")->text(), QString("88.8"));
+    SetSi(f, false);
+    QCOMPARE(f.B("txtBloThruTempRise")->text(), QString("160"));
+    f.Go();
+    QCOMPARE(f.L("lblDrawThruInletCFM")->text(), inchPoundInlet);
+}
+
+void TestUnits::rangesInSi_data() {
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("warning");  // empty: accepted
+    const QString indoor = "The indoor temperature must be between -1.1 and 65.5";
+    const QString outdoor = "The outdoor temperature must be between -40.0 and 48.8";
+    // 20 °C is 68 °F; 20 °F would be refused, 100 °F accepted.
+    QTest::newRow("indoor in SI only") << "txtIndoorTemp"
+                                       << "20"
+                                       << "";
+    QTest::newRow("indoor in inch-pound only") << "txtIndoorTemp"
+                                               << "100" << indoor;
+    QTest::newRow("indoor lowest") << "txtIndoorTemp"
+                                   << "-1.1"
+                                   << "";
+    QTest::newRow("indoor below") << "txtIndoorTemp"
+                                  << "-1.2" << indoor;
+    QTest::newRow("indoor highest") << "txtIndoorTemp"
+                                    << "65.5"
+                                    << "";
+    QTest::newRow("indoor above") << "txtIndoorTemp"
+                                  << "65.6" << indoor;
+    QTest::newRow("outdoor lowest") << "txtOutdoorTemp"
+                                    << "-40.0"
+                                    << "";
+    QTest::newRow("outdoor above") << "txtOutdoorTemp"
+                                   << "48.9" << outdoor;
+    QTest::newRow("rise highest") << "txtDrawThruTempRise"
+                                  << "88.8"
+                                  << "";
+    QTest::newRow("rise above") << "txtDrawThruTempRise"
+                                << "88.9"
+                                << "The temperature rise must be between 0.0 and 88.8";
+    QTest::newRow("capacity highest") << "txtDrawThruFanCapacity"
+                                      << "235973"
+                                      << "";
+    QTest::newRow("capacity above") << "txtDrawThruFanCapacity"
+                                    << "235974"
+                                    << "The Draw Thru fan capacity must be between 0 and 235,973";
+}
+
+void TestUnits::rangesInSi() {
+    QFETCH(QString, box);
+    QFETCH(QString, text);
+    QFETCH(QString, warning);
+    Fixture f(settings_);
+    SetSi(f, true);
+    InputBox* b = f.B(qPrintable(box));
+    b->setFocus();
+    b->selectAll();
+    QTest::keyClicks(b, text);
+    QCOMPARE(b->text(), text);  // the SI text fits the box
+    f.Btn("cmdSelectCity")->setFocus();
+    Fixture::Settle();
+    QCOMPARE(f.prompts.Warnings(), warning.isEmpty() ? QStringList() : QStringList{warning});
+    QCOMPARE(b->text(), warning.isEmpty() ? text : QString());
+}
+
+void TestUnits::userTextsRestoredExactly_data() {
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("si");  // what SI shows of it
+    QTest::newRow("outdoor") << "txtOutdoorTemp"
+                             << "-12"
+                             << "-24.4";
+    QTest::newRow("trailing point") << "txtIndoorTemp"
+                                    << "65."
+                                    << "18.3";
+    QTest::newRow("two decimals") << "txtIndoorTemp"
+                                  << "65.50"
+                                  << "18.6";
+    QTest::newRow("unit typed") << "txtBaroPress"
+                                << "12 ft"
+                                << "4";
+    // 0 °F is -17.78 °C, kept within the SI range's -17.7 so that it is never refused.
+    QTest::newRow("not a number") << "txtBloThruDisTemp"
+                                  << "abc"
+                                  << "-17.7";
+    QTest::newRow("empty") << "txtDrawThruFanCapacity"
+                           << ""
+                           << "0";
+    QTest::newRow("rise at its bound") << "txtDrawThruTempRise"
+                                       << "160"
+                                       << "88.8";
+}
+
+// Switched to SI and back without an edit, the box holds the user's own text.
+void TestUnits::userTextsRestoredExactly() {
+    QFETCH(QString, box);
+    QFETCH(QString, text);
+    QFETCH(QString, si);
+    Fixture f(settings_);
+    f.B(qPrintable(box))->setText(text);
+    for (int round = 0; round < 3; ++round) {
+        SetSi(f, true);
+        QCOMPARE(f.B(qPrintable(box))->text(), si);
+        SetSi(f, false);
+        QCOMPARE(f.B(qPrintable(box))->text(), text);
+    }
+}
+
+void TestUnits::editedTextsConverted_data() {
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("typed");  // in SI
+    QTest::addColumn<QString>("inchPound");
+    QTest::newRow("whole degrees") << "txtIndoorTemp"
+                                   << "20"
+                                   << "68";
+    QTest::newRow("tenths") << "txtIndoorTemp"
+                            << "21"
+                            << "69.8";
+    // The outdoor box takes three characters: whole degrees.
+    QTest::newRow("short box") << "txtOutdoorTemp"
+                               << "-18"
+                               << "0";
+    QTest::newRow("bound kept") << "txtOutdoorTemp"
+                                << "48.8"
+                                << "120";
+    QTest::newRow("rise") << "txtBloThruTempRise"
+                          << "50"
+                          << "90";
+    QTest::newRow("metres") << "txtBaroPress"
+                            << "1609"
+                            << "5279";
+    QTest::newRow("airflow") << "txtBloThruFanCapacity"
+                             << "5000"
+                             << "10594";
+}
+
+// A text typed in SI goes back converted, and the next switch to SI shows it again.
+void TestUnits::editedTextsConverted() {
+    QFETCH(QString, box);
+    QFETCH(QString, typed);
+    QFETCH(QString, inchPound);
+    Fixture f(settings_);
+    SetSi(f, true);
+    f.B(qPrintable(box))->setText(typed);
+    SetSi(f, false);
+    QCOMPARE(f.B(qPrintable(box))->text(), inchPound);
+    SetSi(f, true);
+    QCOMPARE(f.B(qPrintable(box))->text(), typed);
+}
+
+void TestUnits::settingRemembered() {
+    {
+        Fixture f(settings_);
+        QVERIFY(!f.A("mnuSIUnits")->isChecked());
+        f.B("txtOutdoorTemp")->setText("-12");
+        SetSi(f, true);
+        f.A("mnuExit")->trigger();
+        QCOMPARE(f.store.written,
+                 (QStringList{"Outdoor", "Elevation", "Save", "Details", "Presentation"}));
+    }
+    QSettings store = TempSettings::Store();
+    QCOMPARE(store.value("Units/System").toString(), QString("si"));
+    QStringList groups = store.childGroups();
+    groups.sort();
+    QCOMPARE(groups, (QStringList{"Last", "Units"}));
+    QCOMPARE(settings_.Get("Outdoor"), QString("-12"));
+    Fixture f(settings_);
+    QVERIFY(f.A("mnuSIUnits")->isChecked());
+    QCOMPARE(f.B("txtOutdoorTemp")->text(), QString("-24.4"));
+    QCOMPARE(f.L("Label4")->text(), QString("\u00B0C"));
+    SetSi(f, false);
+    QCOMPARE(f.B("txtOutdoorTemp")->text(), QString("-12"));  // the stored text, exactly
+    QCOMPARE(TempSettings::Store().value("Units/System").toString(), QString("us"));
+}
+
+void TestUnits::exitStoresInchPound_data() {
+    QTest::addColumn<QString>("outdoor");  // typed in SI; empty: left as converted
+    QTest::addColumn<QString>("elevation");
+    QTest::addColumn<QString>("storedOutdoor");
+    QTest::addColumn<QString>("storedElevation");
+    QTest::newRow("unedited") << ""
+                              << ""
+                              << "0"
+                              << "0";
+    QTest::newRow("typed") << "-18"
+                           << "1609"
+                           << "-0.4"
+                           << "5278.87139108";
+    QTest::newRow("exact") << "-40"
+                           << "0"
+                           << "-40"
+                           << "0";
+}
+
+// The documented keys keep their inch-pound meaning whatever the window shows.
+void TestUnits::exitStoresInchPound() {
+    QFETCH(QString, outdoor);
+    QFETCH(QString, elevation);
+    QFETCH(QString, storedOutdoor);
+    QFETCH(QString, storedElevation);
+    Fixture f(settings_);
+    SetSi(f, true);
+    if (!outdoor.isEmpty()) f.B("txtOutdoorTemp")->setText(outdoor);
+    if (!elevation.isEmpty()) f.B("txtBaroPress")->setText(elevation);
+    f.A("mnuExit")->trigger();
+    QCOMPARE(settings_.Get("Outdoor"), storedOutdoor);
+    QCOMPARE(settings_.Get("Elevation"), storedElevation);
+}
+
+// The formulas keep their inch-pound working, and say so in one line while SI is on.
+void TestUnits::formulasSayInchPound() {
+    QStringList inchPound;
+    {
+        Fixture f(settings_);
+        f.Go();
+        for (const QLabel* l : Fixture::Formulas()->findChildren<QLabel*>()) inchPound << l->text();
+        QVERIFY(!Fixture::Formulas()
+                     ->findChild<QLabel*>("lblInchPoundNote")
+                     ->isVisibleTo(Fixture::Formulas()));
+    }
+    Fixture f(settings_);
+    SetSi(f, true);
+    f.Go();
+    f.Btn("cmdShowFormulas")->click();
+    const QLabel* note = Fixture::Formulas()->findChild<QLabel*>("lblInchPoundNote");
+    QVERIFY(note->isVisible());
+    QVERIFY(!note->text().contains('\n'));
+    QVERIFY(note->text().contains("inch-pound"));
+    QStringList si;
+    for (const QLabel* l : Fixture::Formulas()->findChildren<QLabel*>())
+        if (l != note) si << l->text();
+    inchPound.removeAll(note->text());
+    QCOMPARE(si, inchPound);
+}
+
+void TestUnits::matchingInSi_data() {
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<QString>("prompt");
+    QTest::addColumn<QString>("si");
+    QTest::addColumn<QString>("inchPound");  // the same figure: 300 kW = 1023.64 MBH
+    QTest::newRow("input") << "mnuMatchInputCapacity"
+                           << "Enter the desired input capacity for each heater (kW):"
+                           << "300"
+                           << "1023.64";
+    QTest::newRow("output") << "mnuMatchOutputCapacity"
+                            << "Enter the desired output capacity for each heater (kW):"
+                            << "300"
+                            << "1023.64";
+    QTest::newRow("net") << "mnuMatchNetCapacity"
+                         << "Enter the desired net capacity for each heater (kW):"
+                         << "100"
+                         << "341.21";
+    QTest::newRow("airflow") << "mnuMatchAirflow"
+                             << "Enter the desired blower airflow for each heater (L/s):"
+                             << "5000"
+                             << "10594.4";
+}
+
+// The prompt names the unit shown; the capacities written are those of the same figure in
+// inch-pound, converted (each within the rounding of the whole cfm and the whole L/s).
+void TestUnits::matchingInSi() {
+    QFETCH(QString, item);
+    QFETCH(QString, prompt);
+    QFETCH(QString, si);
+    QFETCH(QString, inchPound);
+    double cfm[2] = {};
+    {
+        Fixture f(settings_);
+        f.prompts.answers = {inchPound};
+        f.A(qPrintable(item))->trigger();
+        cfm[0] = f.B("txtBloThruFanCapacity")->text().toDouble();
+        cfm[1] = f.B("txtDrawThruFanCapacity")->text().toDouble();
+    }
+    Fixture f(settings_);
+    SetSi(f, true);
+    f.prompts.answers = {si};
+    f.A(qPrintable(item))->trigger();
+    QCOMPARE(f.prompts.shown.value(0).text, prompt);
+    QVERIFY(f.Shown());
+    const QString boxes[] = {"txtBloThruFanCapacity", "txtDrawThruFanCapacity"};
+    for (int i = 0; i < 2; ++i) {
+        const double litres = f.B(qPrintable(boxes[i]))->text().toDouble();
+        QVERIFY2(std::abs(litres - cfm[i] * 0.4719474) <= 1,
+                 qPrintable(boxes[i] + ": " + QString::number(litres)));
+    }
+}
+
+// The place dialog speaks the window's units, and its OK hands over SI texts.
+void TestUnits::placeDialogFollows() {
+    Fixture f(settings_);
+    SetSi(f, true);
+    QTest::mouseClick(f.Btn("cmdSelectCity"), Qt::LeftButton);
+    frmCities* c = Fixture::Cities();
+    QVERIFY(c && c->isVisible());
+    QCOMPARE(c->findChild<QLineEdit*>("txtElevation")->text(), QString("186"));
+    c->findChild<QPushButton*>("cmdOK")->click();
+    QCOMPARE(f.B("txtBaroPress")->text(), QString("186"));
+    QCOMPARE(f.B("txtOutdoorTemp")->text(), QString("-7.2"));
+    f.Go();
+    QVERIFY(f.Shown());
+    QVERIFY(f.prompts.Warnings().isEmpty());
+    // 186 m is 610.2 ft, -7.2 °C is 19.04 °F.
+    SetSi(f, false);
+    QCOMPARE(f.B("txtBaroPress")->text(), QString("610"));
+    QCOMPARE(f.B("txtOutdoorTemp")->text(), QString("19"));
+    QTest::mouseClick(f.Btn("cmdSelectCity"), Qt::LeftButton);
+    QCOMPARE(c->findChild<QLabel*>("lblFeet")->text(), QString("ft."));
+    QCOMPARE(c->findChild<QLineEdit*>("txtElevation")->text(), QString("610"));
+    c->findChild<QPushButton*>("cmdCancel")->click();
+}
