@@ -75,8 +75,8 @@ frmHalvex::frmHalvex(Prompts* prompts, SettingsStore* settings)
         client, diagram_->WheelTimer(),
         std::vector<QWidget*>{cmdGo_, cmdSelectCity_, cmdShowFormulas_});
     printing_ = std::make_unique<PagePrinting>(*prompts_, *page_, this);
-    jobs_ = new JobFiles(*prompts_, *settings_, *session_, boxes_, this);
     units_ = new WindowUnits(*session_, boxes_, *settings_, this);
+    jobs_ = new JobFiles(*prompts_, *settings_, *session_, *units_, boxes_, this);
     CreateMenus();
     keys_ = new KeyboardNavigation(this, boxes_, {cmdSelectCity_, cmdGo_, cmdShowFormulas_});
     // A fixed border: the client area never changes size.

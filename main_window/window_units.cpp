@@ -70,6 +70,16 @@ void WindowUnits::Switch(UnitSystem units) {
     emit unitsChanged(units);
 }
 
+ComparisonInputs WindowUnits::UserTexts(UnitSystem units) const {
+    ComparisonInputs texts;
+    for (std::size_t i = 0; i < kFieldCount; ++i) {
+        const auto field = static_cast<Field>(i);
+        const std::string text = UserText(field);
+        texts.Text(field) = units == units_ ? text : Converted(field, text, units);
+    }
+    return texts;
+}
+
 ComparisonInputs WindowUnits::InchPoundInputs() const {
     ComparisonInputs texts;
     for (std::size_t i = 0; i < kFieldCount; ++i) {

@@ -38,6 +38,9 @@ public:
     // still holds what a switch made of it, so that a comparison of unedited texts is the
     // inch-pound one exactly; an edited text converted at full precision.
     ComparisonInputs InchPoundInputs() const;
+    // The user's texts as the boxes would show them in `units`: a text not edited since a
+    // switch from `units` is the user's own again.
+    ComparisonInputs UserTexts(UnitSystem units) const;
 
 signals:
     void unitsChanged(UnitSystem units);
