@@ -18,10 +18,8 @@ namespace {
 
 // Geometry in twips.
 constexpr double kClientWidth = 10110;
-constexpr auto kInchPoundNote =
-    "Worked in inch-pound units, as the formulas are: \u00B0F, ft, in. Hg, cfm and MBH";
-constexpr double kInchPoundNoteLeft = 2700;
-constexpr double kInchPoundNoteTop = 30;
+constexpr auto kInchPoundNote = "Worked in inch-pound units (\u00B0F, in. Hg, cfm, MBH)";
+constexpr int kInchPoundNoteMargin = 8;  // pixels from the right edge and the separator
 constexpr double kClientHeight = 5025;
 constexpr double kTitleLeft = 120;
 constexpr double kLineLeft = 240;
@@ -105,12 +103,13 @@ frmFormulas::frmFormulas(QWidget* mainWindow)
 
     BuildSection(kBloThruTop, "Blow Thru System", Arrangement::BloThru);
 
-    // Between the first heading and "Show graphics", where no formula line reaches.
+    // At the right end of the Draw Thru section's last line, which ends far short of it.
     inchPoundNote_ = new QLabel(QString::fromUtf8(kInchPoundNote), this);
     inchPoundNote_->setObjectName("lblInchPoundNote");
     inchPoundNote_->setFont(LabelFont());
     FitToText(inchPoundNote_);
-    inchPoundNote_->move(Px(kInchPoundNoteLeft), Px(kInchPoundNoteTop));
+    inchPoundNote_->move(width() - inchPoundNote_->width() - kInchPoundNoteMargin,
+                         Px(kSeparatorTop) - inchPoundNote_->height() - kInchPoundNoteMargin / 2);
     inchPoundNote_->hide();
 
     LayoutLines();
