@@ -60,7 +60,7 @@ QString DraggedJob(const QMimeData* data) {
 }  // namespace
 
 JobFiles::JobFiles(Prompts& prompts, SettingsStore& settings, ComparisonSession& session,
-                   const WindowUnits& units, const Boxes& boxes, QWidget* window)
+                   WindowUnits& units, const Boxes& boxes, QWidget* window)
     : QObject(window),
       prompts_(prompts),
       settings_(settings),
@@ -120,8 +120,7 @@ bool JobFiles::Open(const QString& path) {
     session_.Stop();
     // A job's texts are inch-pound.
     for (Field field : kJobFields)
-        boxes_[static_cast<std::size_t>(field)]->PutText(QString::fromStdString(
-            FieldTextIn(field, read.job->inputs.FieldText(field), units_.Units())));
+        units_.Put(field, read.job->inputs.FieldText(field), UnitSystem::US);
     jobNote_ = read.job->note;
     lastPlace_.reset();
     // A place of the table is where the location dialog opens next, as a pick of it would;

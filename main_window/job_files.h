@@ -29,7 +29,7 @@ public:
     using Boxes = std::array<InputBox*, kFieldCount>;
     // The boxes' texts are in the units of `units`; a job's are carried to them.
     JobFiles(Prompts& prompts, SettingsStore& settings, ComparisonSession& session,
-             const WindowUnits& units, const Boxes& boxes, QWidget* window);
+             WindowUnits& units, const Boxes& boxes, QWidget* window);
 
     // Open Job…, Save Job As… and Recent Jobs, with a separator below them.
     void AddMenuItems(QMenu* file);
@@ -68,7 +68,7 @@ private:
     Prompts& prompts_;
     SettingsStore& settings_;
     ComparisonSession& session_;
-    const WindowUnits& units_;
+    WindowUnits& units_;
     Boxes boxes_;
     QWidget* window_;
     QMenu* mnuRecentJobs_ = nullptr;

@@ -70,6 +70,13 @@ void WindowUnits::Switch(UnitSystem units) {
     emit unitsChanged(units);
 }
 
+void WindowUnits::Put(Field field, const std::string& text, UnitSystem textUnits) {
+    InputBox* box = boxes_[static_cast<std::size_t>(field)];
+    box->PutText(QString::fromStdString(FieldTextBetween(field, text, textUnits, units_)));
+    Carried& c = carried_[static_cast<std::size_t>(field)];
+    c = {text, box->text().toStdString(), units_, textUnits != units_};
+}
+
 ComparisonInputs WindowUnits::UserTexts(UnitSystem units) const {
     ComparisonInputs texts;
     for (std::size_t i = 0; i < kFieldCount; ++i) {

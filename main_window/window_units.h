@@ -34,6 +34,9 @@ public:
     void Switch(UnitSystem units);
     // True while the boxes are being rewritten by a switch: those changes are no edits.
     bool Converting() const { return converting_; }
+    // A text in `textUnits` put into the field's box in the window's units (a job's text). As
+    // after a switch, the user's own text comes back if the other units are chosen again.
+    void Put(Field field, const std::string& text, UnitSystem textUnits);
     // The nine texts as the comparison takes them, in inch-pound: the user's own where a box
     // still holds what a switch made of it, so that a comparison of unedited texts is the
     // inch-pound one exactly; an edited text converted at full precision.

@@ -210,4 +210,6 @@ private slots:
     void matchingInSi_data();
     void matchingInSi();
     void placeDialogFollows();
+    void jobsInSi_data();
+    void jobsInSi();
 };

@@ -3,8 +3,10 @@
 #include <QMap>
 #include <QMenu>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 
 #include "fixture.h"
+#include "job_file.h"
 #include "result_labels.h"
 #include "si_golden.h"
 #include "tests.h"
@@ -495,4 +497,66 @@ void TestUnits::placeDialogFollows() {
     QCOMPARE(c->findChild<QLabel*>("lblFeet")->text(), QString("ft."));
     QCOMPARE(c->findChild<QLineEdit*>("txtElevation")->text(), QString("610"));
     c->findChild<QPushButton*>("cmdCancel")->click();
+}
+
+void TestUnits::jobsInSi_data() {
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<QString>("indoor");  // the job's text after saving
+    QTest::addColumn<QString>("elevation");
+    QTest::addColumn<QString>("place");
+    QTest::newRow("design texts") << "save"
+                                  << "65"
+                                  << "0"
+                                  << "";
+    QTest::newRow("typed in SI") << "type 20"
+                                 << "68"
+                                 << "0"
+                                 << "";
+    QTest::newRow("place picked, then SI") << "pick"
+                                           << "65"
+                                           << "6969"
+                                           << "Wyoming/Big Piney";
+    QTest::newRow("opened in SI") << "open"
+                                  << "70"
+                                  << "1200"
+                                  << "";
+}
+
+// A job keeps inch-pound texts whatever the window shows: the user's own texts where no
+// edit came between, a typed SI text converted; one opened shows in SI.
+void TestUnits::jobsInSi() {
+    QFETCH(QString, how);
+    QFETCH(QString, indoor);
+    QFETCH(QString, elevation);
+    QFETCH(QString, place);
+    QTemporaryDir dir;
+    Fixture f(settings_);
+    if (how == "pick") {
+        f.Btn("cmdSelectCity")->click();
+        Fixture::Cities()->findChild<QListWidget*>("lstState")->setCurrentRow(51);
+        Fixture::Cities()->findChild<QListWidget*>("lstCities")->setCurrentRow(0);
+        Fixture::Cities()->findChild<QPushButton*>("cmdOK")->click();
+    }
+    SetSi(f, true);
+    if (how == "type 20") f.B("txtIndoorTemp")->setText("20");
+    if (how == "open") {
+        Job job;
+        job.inputs.Text(Field::IndoorTemp) = "70";
+        job.inputs.Text(Field::Elevation) = "1200";
+        QCOMPARE(WriteJob(job, dir.filePath("in.vevi")), QString());
+        f.prompts.files = {dir.filePath("in.vevi")};
+        f.A("mnuOpenJob")->trigger();
+        // 70 °F is 21.1 °C, 1200 ft 365.8 m.
+        QCOMPARE(f.B("txtIndoorTemp")->text(), QString("21.1"));
+        QCOMPARE(f.B("txtBaroPress")->text(), QString("366"));
+        SetSi(f, false);
+    }
+    f.prompts.files = {dir.filePath("out.vevi")};
+    f.A("mnuSaveJob")->trigger();
+    const JobRead read = ReadJob(dir.filePath("out.vevi"));
+    QVERIFY2(read.job, qPrintable(read.error));
+    QCOMPARE(QString::fromStdString(read.job->inputs.FieldText(Field::IndoorTemp)), indoor);
+    QCOMPARE(QString::fromStdString(read.job->inputs.FieldText(Field::Elevation)), elevation);
+    QCOMPARE(read.job->place ? read.job->place->region + "/" + read.job->place->place : QString(),
+             place);
 }
