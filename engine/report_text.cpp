@@ -1,14 +1,12 @@
 #include "report_text.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "number_text.h"
 
 namespace vevi {
 namespace {
-
-// The formulas window's pattern for the comparison's pressure (".07" below 1 inch).
-constexpr const char* kComparisonPressure = "##.00";
 
 const std::vector<bool> kInputAlignment = {false, true, false};
 const std::vector<bool> kQuantityAlignment = {false, false, true, true};
@@ -34,32 +32,19 @@ std::size_t Width(std::string_view utf8) {
     return width;
 }
 
-std::string Pressure(double pressure) {
-    return FormatNumber(pressure, kComparisonPressure);
-}
-
 // The inputs as typed, after the place and before the pressure, for people.
-std::vector<Row> InputRows(const ComparisonReport& report, std::string_view place) {
+std::vector<Row> InputRows(const ComparisonReport& report, std::string_view place,
+                           UnitSystem system) {
     std::vector<Row> rows;
     if (!place.empty()) rows.push_back({"Place", std::string(place), ""});
     for (const InputLabel& input : kInputLabels)
-        rows.push_back({input.label, report.inputs.FieldText(input.field), input.unit});
-    rows.push_back({"Barometric pressure", Pressure(report.result.BaroPress), kPressureUnit});
+        rows.push_back(
+            {input.label,
+             ReportedInputText(input.field, report.inputs.FieldText(input.field), system),
+             system == UnitSystem::US ? input.unit : Symbol(MeasureOf(input.field), system)});
+    rows.push_back({"Barometric pressure", FiguresIn(report, system).pressure.text,
+                    ReportUnit(Measure::Pressure, system)});
     return rows;
-}
-
-constexpr const char* kDegreesF = "\u00B0F";
-
-std::string Suffix(Unit unit) {
-    switch (unit) {
-        case Unit::Cfm:
-            return "cfm";
-        case Unit::Mbh:
-            return "mbh";
-        case Unit::DegreesF:
-            return "f";
-    }
-    return "";
 }
 
 // The figure as the window rounds it: airflows and heat to whole numbers as shown, the
@@ -78,12 +63,13 @@ Row QuantityHeadings() {
     return headings;
 }
 
-std::vector<Row> QuantityRows(const ComparisonReport& report) {
+std::vector<Row> QuantityRows(const ComparisonReport& report, UnitSystem system) {
+    const ShownFigures figures = FiguresIn(report, system);
     std::vector<Row> rows;
     for (std::size_t q = 0; q < kQuantityCount; ++q) {
         const QuantityInfo& info = Describe(Quantity(q));
-        Row row{Capitalized(info.description), UnitText(info.unit)};
-        for (Arrangement a : kArrangements) row.push_back(report.Value(a, info.quantity).text);
+        Row row{Capitalized(info.description), ReportUnit(MeasureOf(info.unit), system)};
+        for (Arrangement a : kArrangements) row.push_back(figures.Value(a, info.quantity).text);
         rows.push_back(std::move(row));
     }
     return rows;
@@ -169,59 +155,89 @@ std::string AlignedTable(const std::vector<std::string>& headings, const std::ve
     return out;
 }
 
-std::vector<FigureRow> InputFigures(const ComparisonInputs& inputs) {
-    auto number = [&inputs](Field field) { return PlainNumberText(inputs.FieldNumber(field)); };
-    auto shared = [&number](const char* key, const char* unit, const char* suffix, Field field) {
-        const std::string n = number(field);
-        return FigureRow{key, unit, suffix, true, {n, n}};
+std::vector<FigureRow> InputFigures(const ComparisonInputs& inputs, UnitSystem system) {
+    auto number = [&inputs, system](Field field) {
+        return system == UnitSystem::US ? PlainNumberText(inputs.FieldNumber(field))
+                                        : ReportedInputText(field, inputs.FieldText(field), system);
     };
-    auto twin = [&number](const char* key, const char* unit, const char* suffix, Field drawThru,
-                          Field bloThru) {
-        return FigureRow{key, unit, suffix, false, {number(drawThru), number(bloThru)}};
+    auto named = [system](const char* key, Field field, bool shared) {
+        const Measure measure = MeasureOf(field);
+        return FigureRow{
+            key, ReportUnit(measure, system), ColumnSuffix(measure, system), shared, {}};
+    };
+    auto shared = [&](const char* key, Field field) {
+        FigureRow row = named(key, field, true);
+        row.cells[0] = row.cells[1] = number(field);
+        return row;
+    };
+    auto twin = [&](const char* key, Field drawThru, Field bloThru) {
+        FigureRow row = named(key, drawThru, false);
+        row.cells[0] = number(drawThru);
+        row.cells[1] = number(bloThru);
+        return row;
     };
     return {
-        shared("indoor", kDegreesF, "f", Field::IndoorTemp),
-        shared("outdoor", kDegreesF, "f", Field::OutdoorTemp),
-        shared("elevation", "ft", "ft", Field::Elevation),
-        twin("max_discharge", kDegreesF, "f", Field::DrawThruDisTemp, Field::BloThruDisTemp),
-        twin("max_rise", kDegreesF, "f", Field::DrawThruTempRise, Field::BloThruTempRise),
-        twin("capacity", "cfm", "cfm", Field::DrawThruFanCapacity, Field::BloThruFanCapacity),
+        shared("indoor", Field::IndoorTemp),
+        shared("outdoor", Field::OutdoorTemp),
+        shared("elevation", Field::Elevation),
+        twin("max_discharge", Field::DrawThruDisTemp, Field::BloThruDisTemp),
+        twin("max_rise", Field::DrawThruTempRise, Field::BloThruTempRise),
+        twin("capacity", Field::DrawThruFanCapacity, Field::BloThruFanCapacity),
     };
 }
 
-std::vector<FigureRow> ResultFigures(const ComparisonReport* report) {
+std::vector<FigureRow> ResultFigures(const ComparisonReport* report, UnitSystem system) {
+    const bool si = system == UnitSystem::SI;
+    auto row = [system](const char* key, Measure measure) {
+        return FigureRow{
+            key, ReportUnit(measure, system), ColumnSuffix(measure, system), false, {}};
+    };
+    std::optional<ShownFigures> figures;
+    if (report && si) figures = FiguresIn(*report, system);
     std::vector<FigureRow> rows;
-    const std::string pressure =
-        report ? FormatNumber(report->result.BaroPress, "0.00") : std::string();
-    rows.push_back({"barometric_pressure", kPressureUnit, "in_hg", true, {pressure, pressure}});
-    FigureRow rise{"temperature_rise", kDegreesF, "f", false, {}};
-    FigureRow density{"air_density", kDensityUnit, "lb_per_cu_ft", false, {}};
+    FigureRow pressure = row("barometric_pressure", Measure::Pressure);
+    pressure.shared = true;
+    if (report)
+        pressure.cells[0] = pressure.cells[1] =
+            si ? SiPlainText(Measure::Pressure, figures->pressure.value)
+               : FormatNumber(report->result.BaroPress, "0.00");
+    rows.push_back(std::move(pressure));
+    FigureRow rise = row("temperature_rise", Measure::TemperatureDifference);
+    FigureRow density = row("air_density", Measure::Density);
     for (Arrangement a : kArrangements) {
         if (!report) continue;
+        const auto i = static_cast<std::size_t>(a);
         const ArrangementResult& r = Of(report->result, a);
-        rise.cells[static_cast<std::size_t>(a)] = PlainNumberText(r.Rise);
-        density.cells[static_cast<std::size_t>(a)] = FormatNumber(r.AirDensity, "0.0000");
+        rise.cells[i] = si ? SiPlainText(Measure::TemperatureDifference,
+                                         ToSystem(Measure::TemperatureDifference, r.Rise, system))
+                           : PlainNumberText(r.Rise);
+        density.cells[i] = si ? SiPlainText(Measure::Density, figures->Density(a).value)
+                              : FormatNumber(r.AirDensity, "0.0000");
     }
     rows.push_back(std::move(rise));
     rows.push_back(std::move(density));
     for (std::size_t q = 0; q < kQuantityCount; ++q) {
         const QuantityInfo& info = Describe(Quantity(q));
-        FigureRow row{info.key, UnitText(info.unit), Suffix(info.unit), false, {}};
-        for (Arrangement a : kArrangements)
-            if (report)
-                row.cells[static_cast<std::size_t>(a)] =
-                    PlainFigure(info.unit, report->Value(a, info.quantity).value);
-        rows.push_back(std::move(row));
+        const Measure measure = MeasureOf(info.unit);
+        FigureRow figure = row(info.key, measure);
+        if (!si) figure.unit = UnitText(info.unit);
+        for (Arrangement a : kArrangements) {
+            if (!report) continue;
+            figure.cells[static_cast<std::size_t>(a)] =
+                si ? SiPlainText(measure, figures->Value(a, info.quantity).value)
+                   : PlainFigure(info.unit, report->Value(a, info.quantity).value);
+        }
+        rows.push_back(std::move(figure));
     }
     return rows;
 }
 
-std::string ReportText(const ComparisonReport& report, std::string_view place) {
-    return AlignedTable({}, kInputAlignment, InputRows(report, place)) + '\n' +
-           AlignedTable(QuantityHeadings(), kQuantityAlignment, QuantityRows(report));
+std::string ReportText(const ComparisonReport& report, std::string_view place, UnitSystem system) {
+    return AlignedTable({}, kInputAlignment, InputRows(report, place, system)) + '\n' +
+           AlignedTable(QuantityHeadings(), kQuantityAlignment, QuantityRows(report, system));
 }
 
-std::string ReportCsv(const ComparisonReport& report, std::string_view place) {
+std::string ReportCsv(const ComparisonReport& report, std::string_view place, UnitSystem system) {
     std::string out = "quantity,unit";
     for (Arrangement a : kArrangements) out += std::string(",") + ArrangementKey(a);
     out += '\n';
@@ -232,24 +248,27 @@ std::string ReportCsv(const ComparisonReport& report, std::string_view place) {
     auto write = [&out](const FigureRow& row) {
         out += row.key + ',' + CsvField(row.unit) + ',' + row.cells[0] + ',' + row.cells[1] + '\n';
     };
-    for (const FigureRow& row : InputFigures(report.inputs)) write(row);
-    for (const FigureRow& row : ResultFigures(&report)) write(row);
+    for (const FigureRow& row : InputFigures(report.inputs, system)) write(row);
+    for (const FigureRow& row : ResultFigures(&report, system)) write(row);
     return out;
 }
 
-std::string ReportTabSeparated(const ComparisonReport& report, std::string_view place) {
+std::string ReportTabSeparated(const ComparisonReport& report, std::string_view place,
+                               UnitSystem system) {
     std::string out;
-    for (const Row& row : InputRows(report, place)) out += TabLine(row);
+    for (const Row& row : InputRows(report, place, system)) out += TabLine(row);
     out += '\n' + TabLine(QuantityHeadings());
-    for (const Row& row : QuantityRows(report)) out += TabLine(row);
+    for (const Row& row : QuantityRows(report, system)) out += TabLine(row);
     return out;
 }
 
-std::string ReportHtml(const ComparisonReport& report, std::string_view place) {
+std::string ReportHtml(const ComparisonReport& report, std::string_view place, UnitSystem system) {
     std::string html = "<html><head><meta charset=\"utf-8\"></head><body>\n<table>\n";
-    for (const Row& row : InputRows(report, place)) html += HtmlRow(row, "td", kInputAlignment);
+    for (const Row& row : InputRows(report, place, system))
+        html += HtmlRow(row, "td", kInputAlignment);
     html += "</table>\n<br>\n<table>\n" + HtmlRow(QuantityHeadings(), "th", kQuantityAlignment);
-    for (const Row& row : QuantityRows(report)) html += HtmlRow(row, "td", kQuantityAlignment);
+    for (const Row& row : QuantityRows(report, system))
+        html += HtmlRow(row, "td", kQuantityAlignment);
     return html + "</table>\n</body></html>\n";
 }
 

@@ -10,6 +10,7 @@
 
 #include "fields.h"
 #include "results.h"
+#include "units.h"
 
 namespace vevi {
 
@@ -47,11 +48,15 @@ struct FigureRow {
 };
 
 // The nine inputs as the numbers used: the site and indoor temperature shared, then each
-// arrangement's maximum discharge temperature, maximum rise and capacity.
-std::vector<FigureRow> InputFigures(const ComparisonInputs& inputs);
+// arrangement's maximum discharge temperature, maximum rise and capacity. `inputs` are the
+// inch-pound texts the comparison read; in SI each is shown as ReportedInputText gives it.
+std::vector<FigureRow> InputFigures(const ComparisonInputs& inputs,
+                                    UnitSystem system = UnitSystem::US);
 // The pressure, each arrangement's actual rise and air density, then every quantity of the
-// report. Without a report, the same rows with empty cells.
-std::vector<FigureRow> ResultFigures(const ComparisonReport* report);
+// report. Without a report, the same rows with empty cells. In SI every figure is the one
+// FiguresIn shows, written plainly; the rise is converted as a difference.
+std::vector<FigureRow> ResultFigures(const ComparisonReport* report,
+                                     UnitSystem system = UnitSystem::US);
 
 // One CSV field, quoted where it holds a comma, a quote or a line break (RFC 4180).
 std::string CsvField(std::string_view field);
@@ -62,18 +67,23 @@ std::string CsvField(std::string_view field);
 std::string AlignedTable(const std::vector<std::string>& headings, const std::vector<bool>& right,
                          const std::vector<std::vector<std::string>>& rows);
 
-// `place` is "REGION/PLACE" where the site came from a place of the table, else empty.
+// `place` is "REGION/PLACE" where the site came from a place of the table, else empty. In SI
+// every figure, unit and column name is the SI one; inch-pound gives the texts as always.
 
 // "Place: REGION/PLACE" where there is one, the inputs with the barometric pressure, a blank
 // line, then every quantity of both arrangements, aligned.
-std::string ReportText(const ComparisonReport& report, std::string_view place = {});
+std::string ReportText(const ComparisonReport& report, std::string_view place = {},
+                       UnitSystem system = UnitSystem::US);
 // `quantity,unit,draw_thru,blow_thru`, a `place` row where there is one, then one row per
 // input figure and result figure, shared figures in both columns.
-std::string ReportCsv(const ComparisonReport& report, std::string_view place = {});
+std::string ReportCsv(const ComparisonReport& report, std::string_view place = {},
+                      UnitSystem system = UnitSystem::US);
 // One line per input (name, text, unit) after the place where there is one, the pressure, a
 // blank line, the heading "Quantity\tUnit\tDraw Thru\tBlow Thru" and one line per quantity.
-std::string ReportTabSeparated(const ComparisonReport& report, std::string_view place = {});
+std::string ReportTabSeparated(const ComparisonReport& report, std::string_view place = {},
+                               UnitSystem system = UnitSystem::US);
 // The same content as HTML tables, for word processors and spreadsheets.
-std::string ReportHtml(const ComparisonReport& report, std::string_view place = {});
+std::string ReportHtml(const ComparisonReport& report, std::string_view place = {},
+                       UnitSystem system = UnitSystem::US);
 
 }  // namespace vevi

@@ -33,6 +33,23 @@ constexpr bool RowsInMeasureOrder() {
 }
 static_assert(RowsInMeasureOrder());
 
+struct ReportNames {
+    const char* usUnit;  // as reports have always named it
+    const char* usSuffix;
+    const char* siSuffix;
+};
+// clang-format off
+constexpr std::array<ReportNames, kMeasureCount> kReportNames = {{
+    {"\u00B0F",   "f",            "c"},
+    {"\u00B0F",   "f",            "c"},
+    {"ft",        "ft",           "m"},
+    {"in. Hg",    "in_hg",        "kpa"},
+    {"cfm",       "cfm",          "l_per_s"},
+    {"MBH",       "mbh",          "kw"},
+    {"lb/cu ft",  "lb_per_cu_ft", "kg_per_cu_m"},
+}};
+// clang-format on
+
 // The inch-pound patterns of the figures that are rounded for display.
 constexpr const char* kUsPressure = "##.00";
 constexpr const char* kUsDensity = "0.0000";
@@ -192,6 +209,20 @@ double SiRounded(Measure measure, double si) {
     return LeadingNumber(FormatNumber(si, PlainPattern(measure)));
 }
 
+std::string SiPlainText(Measure measure, double si) {
+    return FormatNumber(si, PlainPattern(measure));
+}
+
+const char* ReportUnit(Measure measure, UnitSystem system) {
+    return system == UnitSystem::SI ? InfoOf(measure).siSymbol
+                                    : kReportNames[static_cast<std::size_t>(measure)].usUnit;
+}
+
+const char* ColumnSuffix(Measure measure, UnitSystem system) {
+    const ReportNames& names = kReportNames[static_cast<std::size_t>(measure)];
+    return system == UnitSystem::SI ? names.siSuffix : names.usSuffix;
+}
+
 double InchPoundNumber(Field field, std::string_view text, UnitSystem system) {
     return ToInchPound(MeasureOf(field), LeadingNumber(text), system);
 }
@@ -218,6 +249,26 @@ std::string FieldTextIn(Field field, std::string_view inchPoundText, UnitSystem 
         si = std::clamp(si, range.lowest, range.highest);
     }
     return FormatNumber(si, PlainPattern(measure));
+}
+
+std::string ReportedInputText(Field field, std::string_view inchPoundText, UnitSystem system) {
+    if (system == UnitSystem::US) return std::string(inchPoundText);
+    const Measure measure = MeasureOf(field);
+    const double inchPound = LeadingNumber(inchPoundText);
+    const double si = ToSystem(measure, inchPound, system);
+    if (std::isfinite(si)) {
+        // The fewest decimals, from the display rounding's on, that convert back to the
+        // number the comparison read.
+        for (int decimals = Decimals(measure); decimals <= Decimals(measure) + 2; ++decimals) {
+            const double scale = std::pow(10.0, decimals);
+            const double rounded = std::round(si * scale) / scale;
+            const double back = ToInchPound(measure, rounded, system);
+            if (std::abs(back - inchPound) <= 1e-9 * std::max(1.0, std::abs(inchPound)))
+                return FormatNumber(
+                    rounded, decimals == 0 ? std::string("0") : "0." + std::string(decimals, '0'));
+        }
+    }
+    return FieldTextIn(field, inchPoundText, system);
 }
 
 FieldRange RangeIn(Field field, UnitSystem system) {

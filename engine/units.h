@@ -55,6 +55,13 @@ double ToInchPound(Measure measure, double value, UnitSystem system);
 // An SI value at its display rounding ("1,234" L/s, "18.3" °C); the number it shows.
 std::string SiText(Measure measure, double si);
 double SiRounded(Measure measure, double si);
+// The same rounding without grouping, for other programs ("4719", "18.3").
+std::string SiPlainText(Measure measure, double si);
+
+// How a report names the unit of a measure, and the unit's part of a column name ("cfm",
+// "l_per_s"). Inch-pound keeps the names reports have always used ("MBH", "lb/cu ft").
+const char* ReportUnit(Measure measure, UnitSystem system);
+const char* ColumnSuffix(Measure measure, UnitSystem system);
 
 // --- The nine input fields ---
 
@@ -67,6 +74,11 @@ ComparisonInputs InchPoundInputs(const ComparisonInputs& texts, UnitSystem syste
 // rounding without grouping, kept within the SI range when the inch-pound value lay within
 // its own, so that a converted text is never refused (160 °F of rise reads 88.8, not 88.9).
 std::string FieldTextIn(Field field, std::string_view inchPoundText, UnitSystem system);
+// An input the comparison read (an inch-pound text) as a report in the system shows it. An SI
+// text typed with up to two decimals beyond the display rounding comes back as typed, since
+// it converts in and out exactly; any other value at the display rounding, as FieldTextIn
+// (10,000 cfm reads 4719, as the box shows it, not 4719.474).
+std::string ReportedInputText(Field field, std::string_view inchPoundText, UnitSystem system);
 
 struct FieldRange {
     double lowest, highest;

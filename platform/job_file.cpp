@@ -183,6 +183,16 @@ JobRead ParseJob(const QByteArray& raw) {
         job.place = PlaceName{Storable(names.value("region").toString()),
                               Storable(names.value("place").toString())};
     }
+    const QJsonValue units = root.value("units");
+    if (!units.isUndefined()) {
+        // Read as the other units, every text would give other figures: refuse rather than guess.
+        const auto system = UnitSystemFromKey(ToUtf8(units.toString()));
+        if (!units.isString() || !system)
+            return Refused(QStringLiteral("its \"units\" are neither \"%1\" nor \"%2\"")
+                               .arg(QLatin1String(UnitSystemKey(UnitSystem::US)),
+                                    QLatin1String(UnitSystemKey(UnitSystem::SI))));
+        job.units = *system;
+    }
     const QJsonValue note = root.value("note");
     if (!note.isUndefined() && !note.isNull()) {
         if (!note.isString()) return Refused(QStringLiteral("its \"note\" is not a text"));
@@ -195,8 +205,10 @@ QByteArray JobBytes(const Job& job) {
     QJsonObject inputs;
     for (Field field : kJobFields)
         inputs.insert(QLatin1String(JobInputKey(field)), FromUtf8(job.inputs.FieldText(field)));
-    QJsonObject root{
-        {"format", QLatin1String(kFormatName)}, {"version", kJobFormatVersion}, {"inputs", inputs}};
+    QJsonObject root{{"format", QLatin1String(kFormatName)},
+                     {"version", kJobFormatVersion},
+                     {"units", QLatin1String(UnitSystemKey(job.units))},
+                     {"inputs", inputs}};
     if (job.place)
         root.insert("place",
                     QJsonObject{{"region", job.place->region}, {"place", job.place->place}});

@@ -9,6 +9,7 @@
 
 #include "comparison.h"
 #include "fields.h"
+#include "units.h"
 
 namespace vevi {
 
@@ -22,6 +23,9 @@ struct Job {
     ComparisonInputs inputs;  // the texts exactly as typed
     std::optional<PlaceName> place;
     QString note;
+    // The units the texts are in ("units": "us" or "si"). A file without the key was written
+    // before there were units to choose, so its texts are inch-pound.
+    UnitSystem units = UnitSystem::US;
 };
 
 // The job, or the reason it cannot be opened (a sentence fragment to follow "Cannot open job

@@ -63,6 +63,10 @@ private slots:
     void alignedTable();
     void copiedCells_data();
     void copiedCells();
+    void designReportInSi_data();
+    void designReportInSi();
+    void noInchPoundUnitInSi_data();
+    void noInchPoundUnitInSi();
 };
 
 class TestUnits : public QObject {
@@ -80,4 +84,6 @@ private slots:
     void roundTrip();
     void systemKeys_data();
     void systemKeys();
+    void reportedInputTexts_data();
+    void reportedInputTexts();
 };

@@ -302,3 +302,45 @@ void TestUnits::systemKeys() {
     QCOMPARE(read ? static_cast<int>(*read) : -1, system);
     if (read) QCOMPARE(QString(UnitSystemKey(*read)), key);
 }
+
+// What a report shows for an input: an SI text comes back as typed when it has at most two
+// decimals beyond the display rounding; anything else at the display rounding.
+void TestUnits::reportedInputTexts_data() {
+    QTest::addColumn<int>("field");
+    QTest::addColumn<bool>("typedInSi");  // else typed in inch-pound
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("reported");
+    const auto row = [](const char* name, Field f, bool si, const char* typed, const char* shown) {
+        QTest::newRow(name) << static_cast<int>(f) << si << typed << shown;
+    };
+    row("SI at the display rounding", Field::IndoorTemp, true, "18.3", "18.3");
+    row("SI with a decimal more", Field::IndoorTemp, true, "18.35", "18.35");
+    row("SI with two decimals more", Field::OutdoorTemp, true, "-17.775", "-17.775");
+    row("SI with three decimals more is rounded", Field::OutdoorTemp, true, "-17.7755", "-17.8");
+    row("SI whole number keeps its decimal", Field::DrawThruDisTemp, true, "60", "60.0");
+    row("SI fan with decimals", Field::DrawThruFanCapacity, true, "4719.47", "4719.47");
+    row("SI elevation", Field::Elevation, true, "1524", "1524");
+    row("SI below sea level", Field::Elevation, true, "-30.48", "-30.48");
+    row("SI rise", Field::BloThruTempRise, true, "50", "50.0");
+    row("inch-pound indoor", Field::IndoorTemp, false, "65", "18.3");
+    row("inch-pound fan as the box shows it", Field::DrawThruFanCapacity, false, "10000", "4719");
+    row("inch-pound rise kept in range", Field::BloThruTempRise, false, "160", "88.8");
+    row("inch-pound rise without offset", Field::DrawThruTempRise, false, "90", "50.0");
+    row("inch-pound mile", Field::Elevation, false, "5280", "1609");
+    row("inch-pound text with letters", Field::IndoorTemp, false, "68abc", "20.0");
+}
+
+void TestUnits::reportedInputTexts() {
+    QFETCH(int, field);
+    QFETCH(bool, typedInSi);
+    QFETCH(QString, typed);
+    QFETCH(QString, reported);
+    const auto f = static_cast<Field>(field);
+    ComparisonInputs texts;
+    texts.Text(f) = typed.toStdString();
+    // The inch-pound text the comparison reads.
+    const std::string read =
+        InchPoundInputs(texts, typedInSi ? UnitSystem::SI : UnitSystem::US).FieldText(f);
+    QCOMPARE(QString::fromStdString(ReportedInputText(f, read, UnitSystem::SI)), reported);
+    QCOMPARE(ReportedInputText(f, read, UnitSystem::US), read);
+}

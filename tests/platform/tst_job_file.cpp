@@ -122,6 +122,15 @@ private slots:
         QTest::newRow("escape in an input") << "file" << JobJson([](QJsonObject& r) {
             EditInputs(r, [](QJsonObject& i) { i["elevation"] = "\x7F"; });
         }) << "the input \"elevation\" holds a control character";
+        QTest::newRow("units misspelt")
+            << "file" << JobJson([](QJsonObject& r) { r["units"] = "metric"; })
+            << "its \"units\" are neither \"us\" nor \"si\"";
+        QTest::newRow("units in capitals")
+            << "file" << JobJson([](QJsonObject& r) { r["units"] = "SI"; }) << "\"units\"";
+        QTest::newRow("units a number")
+            << "file" << JobJson([](QJsonObject& r) { r["units"] = 1; }) << "\"units\"";
+        QTest::newRow("units null")
+            << "file" << JobJson([](QJsonObject& r) { r["units"] = QJsonValue(); }) << "\"units\"";
         QTest::newRow("folder") << "folder" << QByteArray() << "it is a folder";
         QTest::newRow("symbolic link loop") << "loop" << QByteArray() << "form a loop";
         QTest::newRow("pipe") << "fifo" << QByteArray() << "it is not a regular file";
@@ -192,6 +201,36 @@ private slots:
         QCOMPARE(read.job->place->region, job.place->region);
         QCOMPARE(read.job->place->place, job.place->place);
         QCOMPARE(read.job->note, job.note);
+    }
+
+    // The units a job's texts are in: a file without them is inch-pound, as every file written
+    // before was; a saved job names its units and reads back in them.
+    void units_data() {
+        QTest::addColumn<QString>("written");  // "" for no "units" key
+        QTest::addColumn<int>("units");
+        QTest::newRow("no key") << "" << static_cast<int>(UnitSystem::US);
+        QTest::newRow("us") << "us" << static_cast<int>(UnitSystem::US);
+        QTest::newRow("si") << "si" << static_cast<int>(UnitSystem::SI);
+    }
+    void units() {
+        QFETCH(QString, written);
+        QFETCH(int, units);
+        const JobRead read = ParseJob(JobJson([&written](QJsonObject& r) {
+            if (!written.isEmpty()) r["units"] = written;
+        }));
+        QVERIFY2(read.job, qPrintable(read.error));
+        QCOMPARE(static_cast<int>(read.job->units), units);
+
+        Job job = *read.job;
+        job.inputs.IndoorTemp = "18.3";
+        const QString path = dir_.filePath(QString("units-%1.vevi").arg(QTest::currentDataTag()));
+        QCOMPARE(WriteJob(job, path), QString());
+        const QJsonObject root = QJsonDocument::fromJson(Read(path)).object();
+        QCOMPARE(root["units"].toString(), QString(UnitSystemKey(job.units)));
+        const JobRead again = ReadJob(path);
+        QVERIFY2(again.job, qPrintable(again.error));
+        QCOMPARE(static_cast<int>(again.job->units), units);
+        QCOMPARE(again.job->inputs.IndoorTemp, "18.3");  // the texts are never converted
     }
 
     // A save that fails reports why and leaves the file saved before as it was.
