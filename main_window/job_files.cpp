@@ -118,9 +118,8 @@ bool JobFiles::Open(const QString& path) {
     // The texts go in as the location dialog's OK puts its own: any change stops a displayed
     // comparison, and nothing is range-checked until a box is left or a comparison starts.
     session_.Stop();
-    // A job's texts are inch-pound.
     for (Field field : kJobFields)
-        units_.Put(field, read.job->inputs.FieldText(field), UnitSystem::US);
+        units_.Put(field, read.job->inputs.FieldText(field), read.job->units);
     jobNote_ = read.job->note;
     lastPlace_.reset();
     // A place of the table is where the location dialog opens next, as a pick of it would;
@@ -139,8 +138,9 @@ bool JobFiles::Open(const QString& path) {
 
 bool JobFiles::Save(const QString& path) {
     Job job;
-    // In inch-pound, the user's own texts where the boxes hold what a switch made of them.
-    job.inputs = units_.UserTexts(UnitSystem::US);
+    // In the units shown, and saying so.
+    job.units = units_.Units();
+    job.inputs = units_.UserTexts(job.units);
     if (!ShownPlace().empty()) job.place = NameOfPlace(lastPlace_->state, lastPlace_->city);
     job.note = jobNote_;
     const QString error = WriteJob(job, path);

@@ -114,8 +114,9 @@ void ResultsExport::mnuCopyResults_Click() {
     const ComparisonReport* report = session_.Report();
     if (!report) return;
     auto* data = new QMimeData;
-    data->setText(QString::fromStdString(ReportTabSeparated(*report, jobs_.ShownPlace())));
-    data->setHtml(QString::fromStdString(ReportHtml(*report, jobs_.ShownPlace())));
+    const UnitSystem units = session_.Units();
+    data->setText(QString::fromStdString(ReportTabSeparated(*report, jobs_.ShownPlace(), units)));
+    data->setHtml(QString::fromStdString(ReportHtml(*report, jobs_.ShownPlace(), units)));
     QGuiApplication::clipboard()->setMimeData(data);
 }
 
@@ -141,9 +142,11 @@ QString ResultsExport::Write(const QString& path, const ExportFormat& format) {
     const ComparisonReport& report = *session_.Report();
     switch (format.kind) {
         case ExportKind::Csv:
-            return WriteFileBytes(path, Utf8(ReportCsv(report, jobs_.ShownPlace())));
+            return WriteFileBytes(path,
+                                  Utf8(ReportCsv(report, jobs_.ShownPlace(), session_.Units())));
         case ExportKind::Text:
-            return WriteFileBytes(path, Utf8(ReportText(report, jobs_.ShownPlace())));
+            return WriteFileBytes(path,
+                                  Utf8(ReportText(report, jobs_.ShownPlace(), session_.Units())));
         default:
             break;
     }

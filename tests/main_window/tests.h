@@ -212,4 +212,7 @@ private slots:
     void placeDialogFollows();
     void jobsInSi_data();
     void jobsInSi();
+    void copyInSi();
+    void exportsInSi_data();
+    void exportsInSi();
 };

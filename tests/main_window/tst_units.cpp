@@ -1,7 +1,10 @@
+#include <QClipboard>
+#include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMap>
 #include <QMenu>
+#include <QMimeData>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
@@ -501,31 +504,42 @@ void TestUnits::placeDialogFollows() {
 
 void TestUnits::jobsInSi_data() {
     QTest::addColumn<QString>("how");
-    QTest::addColumn<QString>("indoor");  // the job's text after saving
+    QTest::addColumn<QString>("units");   // of the job saved
+    QTest::addColumn<QString>("indoor");  // the job's text
     QTest::addColumn<QString>("elevation");
     QTest::addColumn<QString>("place");
     QTest::newRow("design texts") << "save"
-                                  << "65"
+                                  << "si"
+                                  << "18.3"
                                   << "0"
                                   << "";
     QTest::newRow("typed in SI") << "type 20"
-                                 << "68"
+                                 << "si"
+                                 << "20"
                                  << "0"
                                  << "";
     QTest::newRow("place picked, then SI") << "pick"
-                                           << "65"
-                                           << "6969"
+                                           << "si"
+                                           << "18.3"
+                                           << "2124"
                                            << "Wyoming/Big Piney";
-    QTest::newRow("opened in SI") << "open"
-                                  << "70"
-                                  << "1200"
-                                  << "";
+    QTest::newRow("inch-pound job opened in SI") << "open us"
+                                                 << "us"
+                                                 << "70"
+                                                 << "1200"
+                                                 << "";
+    QTest::newRow("SI job opened in inch-pound") << "open si"
+                                                 << "si"
+                                                 << "20"
+                                                 << "100"
+                                                 << "";
 }
 
-// A job keeps inch-pound texts whatever the window shows: the user's own texts where no
-// edit came between, a typed SI text converted; one opened shows in SI.
+// A job is saved in the units shown and says which; one in the other units is shown
+// converted, and the next switch gives back its own texts.
 void TestUnits::jobsInSi() {
     QFETCH(QString, how);
+    QFETCH(QString, units);
     QFETCH(QString, indoor);
     QFETCH(QString, elevation);
     QFETCH(QString, place);
@@ -537,26 +551,75 @@ void TestUnits::jobsInSi() {
         Fixture::Cities()->findChild<QListWidget*>("lstCities")->setCurrentRow(0);
         Fixture::Cities()->findChild<QPushButton*>("cmdOK")->click();
     }
-    SetSi(f, true);
+    const bool openSi = how == "open si";
+    if (!openSi) SetSi(f, true);
     if (how == "type 20") f.B("txtIndoorTemp")->setText("20");
-    if (how == "open") {
+    if (how.startsWith("open")) {
         Job job;
-        job.inputs.Text(Field::IndoorTemp) = "70";
-        job.inputs.Text(Field::Elevation) = "1200";
+        job.units = openSi ? UnitSystem::SI : UnitSystem::US;
+        job.inputs.Text(Field::IndoorTemp) = openSi ? "20" : "70";
+        job.inputs.Text(Field::Elevation) = openSi ? "100" : "1200";
         QCOMPARE(WriteJob(job, dir.filePath("in.vevi")), QString());
         f.prompts.files = {dir.filePath("in.vevi")};
         f.A("mnuOpenJob")->trigger();
-        // 70 °F is 21.1 °C, 1200 ft 365.8 m.
-        QCOMPARE(f.B("txtIndoorTemp")->text(), QString("21.1"));
-        QCOMPARE(f.B("txtBaroPress")->text(), QString("366"));
-        SetSi(f, false);
+        // 70 °F is 21.1 °C, 1200 ft 365.8 m; 20 °C is 68 °F, 100 m 328.1 ft.
+        QCOMPARE(f.B("txtIndoorTemp")->text(), QString(openSi ? "68" : "21.1"));
+        QCOMPARE(f.B("txtBaroPress")->text(), QString(openSi ? "328" : "366"));
+        SetSi(f, openSi);
     }
     f.prompts.files = {dir.filePath("out.vevi")};
     f.A("mnuSaveJob")->trigger();
     const JobRead read = ReadJob(dir.filePath("out.vevi"));
     QVERIFY2(read.job, qPrintable(read.error));
+    QCOMPARE(QString(UnitSystemKey(read.job->units)), units);
     QCOMPARE(QString::fromStdString(read.job->inputs.FieldText(Field::IndoorTemp)), indoor);
     QCOMPARE(QString::fromStdString(read.job->inputs.FieldText(Field::Elevation)), elevation);
     QCOMPARE(read.job->place ? read.job->place->region + "/" + read.job->place->place : QString(),
              place);
+}
+
+// The copy says what the window shows, in its units.
+void TestUnits::copyInSi() {
+    Fixture f(settings_);
+    SetSi(f, true);
+    f.Go();
+    f.A("mnuCopyResults")->trigger();
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    QVERIFY(!kInchPound.match(data->text()).hasMatch());
+    QVERIFY(!kInchPound.match(data->html()).hasMatch());
+    const QStringList lines = data->text().split('\n');
+    QCOMPARE(lines.value(0), "Indoor temperature\t18.3\t\u00B0C");
+    const auto row = [&f](const char* quantity, const char* unit, const char* suffix) {
+        return QStringList{quantity, unit, f.L(qPrintable(QString("lblDrawThru") + suffix))->text(),
+                           f.L(qPrintable(QString("lblBloThru") + suffix))->text()}
+            .join('\t');
+    };
+    QVERIFY(lines.contains(row("Inlet airflow", "L/s", "InletCFM")));
+    QVERIFY(lines.contains(row("Net available for other loads", "kW", "BTUNet")));
+    QVERIFY(lines.contains(row("Discharge temperature", "\u00B0C", "DisTemp")));
+}
+
+void TestUnits::exportsInSi_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("shows");  // a figure of the window as the file writes it
+    QTest::newRow("csv") << "out.csv"
+                         << "3809";
+    QTest::newRow("text") << "out.txt"
+                          << "3,809";
+}
+
+void TestUnits::exportsInSi() {
+    QFETCH(QString, name);
+    QFETCH(QString, shows);
+    QTemporaryDir dir;
+    Fixture f(settings_);
+    SetSi(f, true);
+    f.Go();
+    f.prompts.exportPath = dir.filePath(name);
+    f.A("mnuExportResults")->trigger();
+    QFile file(dir.filePath(name));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(file.readAll());
+    QVERIFY2(!kInchPound.match(text).hasMatch(), qPrintable(text));
+    QVERIFY(text.contains(shows));
 }
