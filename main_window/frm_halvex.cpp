@@ -305,7 +305,7 @@ void frmHalvex::mnuViewPresentation_Click() {
 }
 
 void frmHalvex::InputBox_GotFocus(InputBox* box) {
-    box->setSelection(0, std::min<int>(box->Row().selectOnFocus, box->text().size()));
+    box->SelectFirst(box->Row().selectOnFocus);
 }
 
 void frmHalvex::InputBox_KeyMove(InputBox* box, layout::Target target) {
@@ -313,7 +313,7 @@ void frmHalvex::InputBox_KeyMove(InputBox* box, layout::Target target) {
     keys_->MoveTo(target);
     if (target.kind == layout::Target::Box && box->GetField() == Field::OutdoorTemp) {
         InputBox* next = Box(target.field);
-        next->setSelection(0, std::min<int>(kElevationSelectedFromOutdoor, next->text().size()));
+        next->SelectFirst(kElevationSelectedFromOutdoor);
     }
 }
 

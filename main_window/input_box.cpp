@@ -92,6 +92,11 @@ QString InputBox::Fitted(const QString& text) const {
     return longest > 0 ? text.left(longest) : text;
 }
 
+void InputBox::SelectFirst(int characters) {
+    const int length = static_cast<int>(text().size());
+    setSelection(0, units_ == UnitSystem::US ? std::min(characters, length) : length);
+}
+
 void InputBox::PutText(const QString& text) {
     PutWholeText(Fitted(text));
 }

@@ -27,6 +27,9 @@ public:
     void SetUnits(UnitSystem units);
     // `text` as the box takes it from the program: cut to the longest text.
     QString Fitted(const QString& text) const;
+    // Selects the first `characters` of the text (all of a shorter one). An SI text, a
+    // character or two longer than the inch-pound one the count is for, is selected whole.
+    void SelectFirst(int characters);
     // A text put in by the program: cut to the longest text, as typing is.
     void PutText(const QString& text);
     // A text shown whole whatever its length (the actual values of a result layout).

@@ -213,6 +213,8 @@ private slots:
     void jobsInSi_data();
     void jobsInSi();
     void copyInSi();
+    void focusSelectsSiText_data();
+    void focusSelectsSiText();
     void exportsInSi_data();
     void exportsInSi();
 };

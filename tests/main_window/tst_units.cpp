@@ -24,6 +24,12 @@ void SetSi(Fixture& f, bool on) {
     QCOMPARE(item->isChecked(), on);
 }
 
+// One row of a data table, its cells in the order of the columns.
+template <class... Cells>
+void Row(const char* name, const Cells&... cells) {
+    (QTest::newRow(name) << ... << cells);
+}
+
 // Every text a person or a screen reader meets in the window, by control name.
 QMap<QString, QString> Texts(const Fixture& f) {
     QMap<QString, QString> texts;
@@ -64,9 +70,9 @@ void TestUnits::viewItemBelowDocumentedItems() {
 void TestUnits::switchingBackRestoresEveryText_data() {
     QTest::addColumn<bool>("running");
     QTest::addColumn<bool>("presentation");
-    QTest::newRow("input state") << false << false;
-    QTest::newRow("details shown") << true << false;
-    QTest::newRow("presentation shown") << true << true;
+    Row("input state", false, false);
+    Row("details shown", true, false);
+    Row("presentation shown", true, true);
 }
 
 void TestUnits::switchingBackRestoresEveryText() {
@@ -94,26 +100,16 @@ void TestUnits::switchingBackRestoresEveryText() {
 void TestUnits::captionsInSi_data() {
     QTest::addColumn<QString>("label");
     QTest::addColumn<QString>("text");
-    QTest::newRow("indoor unit") << "Label5"
-                                 << "\u00B0C";
-    QTest::newRow("elevation unit") << "Label35"
-                                    << "m";
-    QTest::newRow("discharge row") << "Label18"
-                                   << "Max. Discharge Temperature (\u00B0C)";
-    QTest::newRow("rise row") << "Label15"
-                              << "Max. Temperature Rise (\u00B0C)";
-    QTest::newRow("blower row") << "Label3"
-                                << "Blower Capacity (L/s         )";
-    QTest::newRow("airflow") << "Label21"
-                             << "L/s";
-    QTest::newRow("input") << "Label9"
-                           << "kW       x .92 =";
-    QTest::newRow("two units") << "Label37"
-                               << "kW to heat L/s       to indoor temperature";
-    QTest::newRow("no unit") << "Label7"
-                             << "Draw Thru System";
-    QTest::newRow("subscript") << "Label16"
-                               << "Inlet";
+    Row("indoor unit", "Label5", "\u00B0C");
+    Row("elevation unit", "Label35", "m");
+    Row("discharge row", "Label18", "Max. Discharge Temperature (\u00B0C)");
+    Row("rise row", "Label15", "Max. Temperature Rise (\u00B0C)");
+    Row("blower row", "Label3", "Blower Capacity (L/s         )");
+    Row("airflow", "Label21", "L/s");
+    Row("input", "Label9", "kW       x .92 =");
+    Row("two units", "Label37", "kW to heat L/s       to indoor temperature");
+    Row("no unit", "Label7", "Draw Thru System");
+    Row("subscript", "Label16", "Inlet");
 }
 
 void TestUnits::captionsInSi() {
@@ -126,8 +122,8 @@ void TestUnits::captionsInSi() {
 
 void TestUnits::noInchPoundUnitLeft_data() {
     QTest::addColumn<bool>("running");
-    QTest::newRow("input state") << false;
-    QTest::newRow("shown") << true;
+    Row("input state", false);
+    Row("shown", true);
 }
 
 // With SI on, no label, box or screen-reader name of the window names an inch-pound unit.
@@ -205,38 +201,16 @@ void TestUnits::rangesInSi_data() {
     const QString indoor = "The indoor temperature must be between -1.1 and 65.5";
     const QString outdoor = "The outdoor temperature must be between -40.0 and 48.8";
     // 20 °C is 68 °F; 20 °F would be refused, 100 °F accepted.
-    QTest::newRow("indoor in SI only") << "txtIndoorTemp"
-                                       << "20"
-                                       << "";
-    QTest::newRow("indoor in inch-pound only") << "txtIndoorTemp"
-                                               << "100" << indoor;
-    QTest::newRow("indoor lowest") << "txtIndoorTemp"
-                                   << "-1.1"
-                                   << "";
-    QTest::newRow("indoor below") << "txtIndoorTemp"
-                                  << "-1.2" << indoor;
-    QTest::newRow("indoor highest") << "txtIndoorTemp"
-                                    << "65.5"
-                                    << "";
-    QTest::newRow("indoor above") << "txtIndoorTemp"
-                                  << "65.6" << indoor;
-    QTest::newRow("outdoor lowest") << "txtOutdoorTemp"
-                                    << "-40.0"
-                                    << "";
-    QTest::newRow("outdoor above") << "txtOutdoorTemp"
-                                   << "48.9" << outdoor;
-    QTest::newRow("rise highest") << "txtDrawThruTempRise"
-                                  << "88.8"
-                                  << "";
-    QTest::newRow("rise above") << "txtDrawThruTempRise"
-                                << "88.9"
-                                << "The temperature rise must be between 0.0 and 88.8";
-    QTest::newRow("capacity highest") << "txtDrawThruFanCapacity"
-                                      << "235973"
-                                      << "";
-    QTest::newRow("capacity above") << "txtDrawThruFanCapacity"
-                                    << "235974"
-                                    << "The Draw Thru fan capacity must be between 0 and 235,973";
+    Row("indoor in SI only", "txtIndoorTemp", "20", "");
+    Row("indoor in inch-pound only", "txtIndoorTemp", "100", indoor);
+    Row("indoor highest", "txtIndoorTemp", "65.5", "");
+    Row("indoor above", "txtIndoorTemp", "65.6", indoor);
+    Row("outdoor lowest", "txtOutdoorTemp", "-40.0", "");
+    Row("rise above", "txtDrawThruTempRise", "88.9",
+        "The temperature rise must be between 0.0 and 88.8");
+    Row("capacity highest", "txtDrawThruFanCapacity", "235973", "");
+    Row("capacity above", "txtDrawThruFanCapacity", "235974",
+        "The Draw Thru fan capacity must be between 0 and 235,973");
 }
 
 void TestUnits::rangesInSi() {
@@ -260,28 +234,14 @@ void TestUnits::userTextsRestoredExactly_data() {
     QTest::addColumn<QString>("box");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("si");  // what SI shows of it
-    QTest::newRow("outdoor") << "txtOutdoorTemp"
-                             << "-12"
-                             << "-24.4";
-    QTest::newRow("trailing point") << "txtIndoorTemp"
-                                    << "65."
-                                    << "18.3";
-    QTest::newRow("two decimals") << "txtIndoorTemp"
-                                  << "65.50"
-                                  << "18.6";
-    QTest::newRow("unit typed") << "txtBaroPress"
-                                << "12 ft"
-                                << "4";
+    Row("outdoor", "txtOutdoorTemp", "-12", "-24.4");
+    Row("trailing point", "txtIndoorTemp", "65.", "18.3");
+    Row("two decimals", "txtIndoorTemp", "65.50", "18.6");
+    Row("unit typed", "txtBaroPress", "12 ft", "4");
     // 0 °F is -17.78 °C, kept within the SI range's -17.7 so that it is never refused.
-    QTest::newRow("not a number") << "txtBloThruDisTemp"
-                                  << "abc"
-                                  << "-17.7";
-    QTest::newRow("empty") << "txtDrawThruFanCapacity"
-                           << ""
-                           << "0";
-    QTest::newRow("rise at its bound") << "txtDrawThruTempRise"
-                                       << "160"
-                                       << "88.8";
+    Row("not a number", "txtBloThruDisTemp", "abc", "-17.7");
+    Row("empty", "txtDrawThruFanCapacity", "", "0");
+    Row("rise at its bound", "txtDrawThruTempRise", "160", "88.8");
 }
 
 // Switched to SI and back without an edit, the box holds the user's own text.
@@ -303,28 +263,14 @@ void TestUnits::editedTextsConverted_data() {
     QTest::addColumn<QString>("box");
     QTest::addColumn<QString>("typed");  // in SI
     QTest::addColumn<QString>("inchPound");
-    QTest::newRow("whole degrees") << "txtIndoorTemp"
-                                   << "20"
-                                   << "68";
-    QTest::newRow("tenths") << "txtIndoorTemp"
-                            << "21"
-                            << "69.8";
+    Row("whole degrees", "txtIndoorTemp", "20", "68");
+    Row("tenths", "txtIndoorTemp", "21", "69.8");
     // The outdoor box takes three characters: whole degrees.
-    QTest::newRow("short box") << "txtOutdoorTemp"
-                               << "-18"
-                               << "0";
-    QTest::newRow("bound kept") << "txtOutdoorTemp"
-                                << "48.8"
-                                << "120";
-    QTest::newRow("rise") << "txtBloThruTempRise"
-                          << "50"
-                          << "90";
-    QTest::newRow("metres") << "txtBaroPress"
-                            << "1609"
-                            << "5279";
-    QTest::newRow("airflow") << "txtBloThruFanCapacity"
-                             << "5000"
-                             << "10594";
+    Row("short box", "txtOutdoorTemp", "-18", "0");
+    Row("bound kept", "txtOutdoorTemp", "48.8", "120");
+    Row("rise", "txtBloThruTempRise", "50", "90");
+    Row("metres", "txtBaroPress", "1609", "5279");
+    Row("airflow", "txtBloThruFanCapacity", "5000", "10594");
 }
 
 // A text typed in SI goes back converted, and the next switch to SI shows it again.
@@ -371,18 +317,9 @@ void TestUnits::exitStoresInchPound_data() {
     QTest::addColumn<QString>("elevation");
     QTest::addColumn<QString>("storedOutdoor");
     QTest::addColumn<QString>("storedElevation");
-    QTest::newRow("unedited") << ""
-                              << ""
-                              << "0"
-                              << "0";
-    QTest::newRow("typed") << "-18"
-                           << "1609"
-                           << "-0.4"
-                           << "5278.87139108";
-    QTest::newRow("exact") << "-40"
-                           << "0"
-                           << "-40"
-                           << "0";
+    Row("unedited", "", "", "0", "0");
+    Row("typed", "-18", "1609", "-0.4", "5278.87139108");
+    Row("exact", "-40", "0", "-40", "0");
 }
 
 // The documented keys keep their inch-pound meaning whatever the window shows.
@@ -431,22 +368,14 @@ void TestUnits::matchingInSi_data() {
     QTest::addColumn<QString>("prompt");
     QTest::addColumn<QString>("si");
     QTest::addColumn<QString>("inchPound");  // the same figure: 300 kW = 1023.64 MBH
-    QTest::newRow("input") << "mnuMatchInputCapacity"
-                           << "Enter the desired input capacity for each heater (kW):"
-                           << "300"
-                           << "1023.64";
-    QTest::newRow("output") << "mnuMatchOutputCapacity"
-                            << "Enter the desired output capacity for each heater (kW):"
-                            << "300"
-                            << "1023.64";
-    QTest::newRow("net") << "mnuMatchNetCapacity"
-                         << "Enter the desired net capacity for each heater (kW):"
-                         << "100"
-                         << "341.21";
-    QTest::newRow("airflow") << "mnuMatchAirflow"
-                             << "Enter the desired blower airflow for each heater (L/s):"
-                             << "5000"
-                             << "10594.4";
+    Row("input", "mnuMatchInputCapacity",
+        "Enter the desired input capacity for each heater (kW):", "300", "1023.64");
+    Row("output", "mnuMatchOutputCapacity",
+        "Enter the desired output capacity for each heater (kW):", "300", "1023.64");
+    Row("net", "mnuMatchNetCapacity", "Enter the desired net capacity for each heater (kW):", "100",
+        "341.21");
+    Row("airflow", "mnuMatchAirflow",
+        "Enter the desired blower airflow for each heater (L/s):", "5000", "10594.4");
 }
 
 // The prompt names the unit shown; the capacities written are those of the same figure in
@@ -508,31 +437,11 @@ void TestUnits::jobsInSi_data() {
     QTest::addColumn<QString>("indoor");  // the job's text
     QTest::addColumn<QString>("elevation");
     QTest::addColumn<QString>("place");
-    QTest::newRow("design texts") << "save"
-                                  << "si"
-                                  << "18.3"
-                                  << "0"
-                                  << "";
-    QTest::newRow("typed in SI") << "type 20"
-                                 << "si"
-                                 << "20"
-                                 << "0"
-                                 << "";
-    QTest::newRow("place picked, then SI") << "pick"
-                                           << "si"
-                                           << "18.3"
-                                           << "2124"
-                                           << "Wyoming/Big Piney";
-    QTest::newRow("inch-pound job opened in SI") << "open us"
-                                                 << "us"
-                                                 << "70"
-                                                 << "1200"
-                                                 << "";
-    QTest::newRow("SI job opened in inch-pound") << "open si"
-                                                 << "si"
-                                                 << "20"
-                                                 << "100"
-                                                 << "";
+    Row("design texts", "save", "si", "18.3", "0", "");
+    Row("typed in SI", "type 20", "si", "20", "0", "");
+    Row("place picked, then SI", "pick", "si", "18.3", "2124", "Wyoming/Big Piney");
+    Row("inch-pound job opened in SI", "open us", "us", "70", "1200", "");
+    Row("SI job opened in inch-pound", "open si", "si", "20", "100", "");
 }
 
 // A job is saved in the units shown and says which; one in the other units is shown
@@ -602,10 +511,8 @@ void TestUnits::copyInSi() {
 void TestUnits::exportsInSi_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("shows");  // a figure of the window as the file writes it
-    QTest::newRow("csv") << "out.csv"
-                         << "3809";
-    QTest::newRow("text") << "out.txt"
-                          << "3,809";
+    Row("csv", "out.csv", "3809");
+    Row("text", "out.txt", "3,809");
 }
 
 void TestUnits::exportsInSi() {
@@ -622,4 +529,24 @@ void TestUnits::exportsInSi() {
     const QString text = QString::fromUtf8(file.readAll());
     QVERIFY2(!kInchPound.match(text).hasMatch(), qPrintable(text));
     QVERIFY(text.contains(shows));
+}
+
+void TestUnits::focusSelectsSiText_data() {
+    QTest::addColumn<QString>("box");
+    // Three characters of "18.3" would leave a 3 behind the first digit typed.
+    Row("indoor", "txtIndoorTemp");
+    Row("outdoor", "txtOutdoorTemp");
+    Row("limit without a longest text", "txtBloThruDisTemp");
+}
+
+// The focus arriving in a box selects its whole SI text, so typing replaces it.
+void TestUnits::focusSelectsSiText() {
+    QFETCH(QString, box);
+    Fixture f(settings_);
+    SetSi(f, true);
+    InputBox* b = f.B(qPrintable(box));
+    b->setFocus(Qt::MouseFocusReason);
+    QCOMPARE(b->selectedText(), b->text());
+    QTest::keyClicks(b, "21.5");
+    QCOMPARE(b->text(), QString("21.5"));
 }
