@@ -71,8 +71,12 @@ int InputBox::LongestText() const {
 void InputBox::SetUnits(UnitSystem units) {
     units_ = units;
     // SI texts run a character or two longer in the same boxes: they use the inner margins.
-    const int margin = row_.tight || units == UnitSystem::SI ? -kInnerMargin : 0;
+    const bool si = units == UnitSystem::SI;
+    const int margin = row_.tight || si ? -kInnerMargin : 0;
     setTextMargins(margin, 0, margin, 0);
+    const double left = si && row_.siLeft > 0 ? row_.siLeft : row_.left;
+    const double width = si && row_.siWidth > 0 ? row_.siWidth : row_.width;
+    setGeometry(TwipsRect(left, row_.top, width, row_.height));
     // "Elevation, feet": the name ends in the unit.
     QString name = QString::fromUtf8(row_.accessibleName);
     const Measure measure = MeasureOf(row_.field);

@@ -163,6 +163,11 @@ void ResultLabels::SetUnits(UnitSystem units) {
             specs[i].group == Group::RiseRow || specs[i].group == Group::FanTemp)
             continue;
         labels_[i]->setText(CaptionIn(specs[i].text, units));
+        const layout::LabelSpec& s = specs[i];
+        if (s.siLeft > 0)
+            labels_[i]->setGeometry(units == UnitSystem::SI
+                                        ? TwipsRect(s.siLeft, s.top, s.siWidth, s.height)
+                                        : TwipsRect(s.left, s.top, s.width, s.height));
     }
     for (std::size_t i = 0; i < specs.size(); ++i)
         if (specs[i].after)

@@ -2,6 +2,6 @@
 #include "tests.h"
 
 int main(int argc, char** argv) {
-    return RunWindowTests<TestLayout, TestResults, TestInputs, TestPrinting, TestLocation,
-                          TestJobs, TestExport, TestKeys, TestUnits>(argc, argv);
+    return RunWindowTests<TestLayout, TestResults, TestInputs, TestPrinting, TestLocation, TestJobs,
+                          TestExport, TestKeys, TestUnits>(argc, argv);
 }

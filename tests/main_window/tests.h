@@ -191,6 +191,7 @@ private slots:
     void viewItemBelowDocumentedItems();
     void switchingBackRestoresEveryText_data();
     void switchingBackRestoresEveryText();
+    void captionsFitInSi();
     void captionsInSi_data();
     void captionsInSi();
     void noInchPoundUnitLeft_data();

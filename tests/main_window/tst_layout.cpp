@@ -133,6 +133,15 @@ void TestLayout::boxesShowWidestText_data() {
                                << "888888";
     QTest::newRow("blow fan") << "txtBloThruFanCapacity"
                               << "888888";
+    // The same in SI: in range and at most the SI longest text.
+    QTest::newRow("indoor in SI") << "txtIndoorTemp"
+                                  << "65.45";
+    QTest::newRow("outdoor in SI") << "txtOutdoorTemp"
+                                   << "-38.8";
+    QTest::newRow("draw rise in SI") << "txtDrawThruTempRise"
+                                     << "88.8";
+    QTest::newRow("draw fan in SI") << "txtDrawThruFanCapacity"
+                                    << "235973";
 }
 
 // Shown whole: from its first character to its last nothing scrolls out of sight, and the
@@ -141,6 +150,7 @@ void TestLayout::boxesShowWidestText() {
     QFETCH(QString, box);
     QFETCH(QString, text);
     Fixture f(settings_);
+    if (QString(QTest::currentDataTag()).endsWith("in SI")) f.A("mnuSIUnits")->trigger();
     InputBox* b = f.B(qPrintable(box));
     b->setText(text);
     b->home(false);

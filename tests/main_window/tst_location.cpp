@@ -32,9 +32,9 @@ void TestLocation::okCopiesAndStopsDisplay() {
     QVERIFY(c && c->isVisible());
     QVERIFY(!f.w->isEnabled());
     QVERIFY(!f.w->menuBar()->isEnabled());
-    QVERIFY(c->isEnabled());             // disabling the main window leaves the dialog usable
+    QVERIFY(c->isEnabled());          // disabling the main window leaves the dialog usable
     QVERIFY(f.Timer1()->isActive());  // a comparison on display keeps animating
-    Pick(c, 51, 0);                      // Wyoming, Big Piney
+    Pick(c, 51, 0);                   // Wyoming, Big Piney
     c->findChild<QPushButton*>("cmdOK")->click();
     QCOMPARE(f.B("txtBaroPress")->text(), QString("6969"));
     QCOMPARE(f.B("txtOutdoorTemp")->text(), QString("-22"));

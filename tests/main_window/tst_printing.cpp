@@ -226,9 +226,8 @@ void TestPrinting::cancelRestores() {
     QCOMPARE(f.L("Label7")->palette().color(QPalette::WindowText),
              QApplication::palette().color(QPalette::WindowText));
     if (item == "mnuPrintFormulas")
-        QVERIFY(f.Formulas()
-                    ->findChild<QPushButton*>("cmdShowGraphics")
-                    ->isVisibleTo(f.Formulas()));
+        QVERIFY(
+            f.Formulas()->findChild<QPushButton*>("cmdShowGraphics")->isVisibleTo(f.Formulas()));
 }
 
 void TestPrinting::formulasNeverShown() {

@@ -234,8 +234,7 @@ void TestResults::stopRestores() {
     QCOMPARE(f.B("txtBloThruDisTemp")->text(), QString("95"));
     QCOMPARE(f.B("txtBloThruTempRise")->text(), QString("95"));
     QCOMPARE(f.B("txtDrawThruTempRise")->text(), QString("12"));
-    const QString formulaBefore =
-        f.Formulas()->findChild<QLabel*>("lblBloThruAirDensity")->text();
+    const QString formulaBefore = f.Formulas()->findChild<QLabel*>("lblBloThruAirDensity")->text();
     f.Go();
     QCOMPARE(f.Shown(), 0);
     QCOMPARE(f.B("txtBloThruDisTemp")->text(), QString("95"));

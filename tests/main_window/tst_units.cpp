@@ -40,7 +40,7 @@ QMap<QString, QString> Texts(const Fixture& f) {
     for (const QLineEdit* b : f.w->findChildren<QLineEdit*>())
         if (!b->objectName().isEmpty())
             texts[b->objectName()] =
-                b->text() + "|" + b->accessibleName() + "|" + QString::number(b->maxLength());
+                b->text() + "|" + b->accessibleName() + "|" + QString::number(b->width());
     return texts;
 }
 
@@ -95,6 +95,20 @@ void TestUnits::switchingBackRestoresEveryText() {
     f.Go();
     QCOMPARE(f.B("txtDrawThruDisTemp")->text(), QString("140"));
     QCOMPARE(f.B("txtBloThruTempRise")->text(), QString("160"));
+}
+
+// A caption the units change fits its label as well as its inch-pound text does.
+void TestUnits::captionsFitInSi() {
+    Fixture f(settings_);
+    QMap<QString, int> inchPound;
+    for (const QLabel* l : f.w->findChildren<QLabel*>())
+        inchPound[l->objectName()] = l->fontMetrics().horizontalAdvance(l->text());
+    SetSi(f, true);
+    for (const QLabel* l : f.w->findChildren<QLabel*>()) {
+        const int si = l->fontMetrics().horizontalAdvance(l->text());
+        QVERIFY2(si <= std::max(l->width(), inchPound[l->objectName()]),
+                 qPrintable(l->objectName() + ": " + l->text()));
+    }
 }
 
 void TestUnits::captionsInSi_data() {
