@@ -86,4 +86,6 @@ private slots:
     void systemKeys();
     void reportedInputTexts_data();
     void reportedInputTexts();
+    void matchedTextsInSi_data();
+    void matchedTextsInSi();
 };

@@ -384,10 +384,6 @@ void TestUnits::matchingInSi_data() {
     QTest::addColumn<QString>("inchPound");  // the same figure: 300 kW = 1023.64 MBH
     Row("input", "mnuMatchInputCapacity",
         "Enter the desired input capacity for each heater (kW):", "300", "1023.64");
-    Row("output", "mnuMatchOutputCapacity",
-        "Enter the desired output capacity for each heater (kW):", "300", "1023.64");
-    Row("net", "mnuMatchNetCapacity", "Enter the desired net capacity for each heater (kW):", "100",
-        "341.21");
     Row("airflow", "mnuMatchAirflow",
         "Enter the desired blower airflow for each heater (L/s):", "5000", "10594.4");
 }
@@ -549,7 +545,6 @@ void TestUnits::focusSelectsSiText_data() {
     QTest::addColumn<QString>("box");
     // Three characters of "18.3" would leave a 3 behind the first digit typed.
     Row("indoor", "txtIndoorTemp");
-    Row("outdoor", "txtOutdoorTemp");
     Row("limit without a longest text", "txtBloThruDisTemp");
 }
 
