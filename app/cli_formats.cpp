@@ -36,45 +36,61 @@ QJsonObject Figure(const std::string& text, double value, const char* unit) {
     return QJsonObject{{"text", FromUtf8(text)}, {"value", value}, {"unit", FromUtf8(unit)}};
 }
 
-QJsonObject InputsJson(const ComparisonInputs& inputs) {
+// The inputs the comparison read (inch-pound texts), in `units`: in SI the text a report
+// shows and the number converted.
+QJsonObject InputsJson(const ComparisonInputs& inputs, UnitSystem units) {
     QJsonObject object;
     for (Field field : kJobFields)
-        object.insert(QLatin1String(JobInputKey(field)),
-                      QJsonObject{{"text", FromUtf8(inputs.FieldText(field))},
-                                  {"value", inputs.FieldNumber(field)}});
+        object.insert(
+            QLatin1String(JobInputKey(field)),
+            QJsonObject{
+                {"text", FromUtf8(ReportedInputText(field, inputs.FieldText(field), units))},
+                {"value", ToSystem(MeasureOf(field), inputs.FieldNumber(field), units)}});
     return object;
 }
 
-QJsonObject ArrangementJson(const ComparisonReport& report, Arrangement a) {
+QJsonObject ArrangementJson(const ComparisonReport& report, const ShownFigures& figures,
+                            Arrangement a) {
+    const UnitSystem units = figures.system;
     const ArrangementResult& r =
         a == Arrangement::DrawThru ? report.result.DrawThru : report.result.BloThru;
+    const double rise = ToSystem(Measure::TemperatureDifference, r.Rise, units);
+    const ShownValue& density = figures.Density(a);
     QJsonObject object{
-        {"temperature_rise", Figure(PlainNumberText(r.Rise), r.Rise, "\u00B0F")},
-        {"air_density", Figure(FormatNumber(r.AirDensity, "0.0000"), r.AirDensity, kDensityUnit)}};
+        {"temperature_rise",
+         Figure(units == UnitSystem::US ? PlainNumberText(rise)
+                                        : SiText(Measure::TemperatureDifference, rise),
+                rise, ReportUnit(Measure::TemperatureDifference, units))},
+        {"air_density", Figure(density.text, density.value, ReportUnit(Measure::Density, units))}};
     for (std::size_t q = 0; q < kQuantityCount; ++q) {
         const QuantityInfo& info = Describe(Quantity(q));
-        const ShownValue& shown = report.Value(a, info.quantity);
+        const ShownValue& shown = figures.Value(a, info.quantity);
         object.insert(QLatin1String(info.key),
-                      Figure(shown.text, shown.value, UnitText(info.unit)));
+                      Figure(shown.text, shown.value,
+                             units == UnitSystem::US ? UnitText(info.unit)
+                                                     : ReportUnit(MeasureOf(info.unit), units)));
     }
     return object;
 }
 
 // One comparison, the same wherever it appears; without a report, the inputs and why.
 QJsonObject ComparisonJson(const ComparisonInputs& inputs, const ComparisonReport* report,
-                           const std::optional<PlaceName>& place) {
-    QJsonObject object{{"inputs", InputsJson(inputs)}};
+                           const std::optional<PlaceName>& place, UnitSystem units) {
+    QJsonObject object{{"inputs", InputsJson(inputs, units)}};
     if (place)
         object.insert("place", QJsonObject{{"region", place->region}, {"place", place->place}});
     if (!report) {
         object.insert("error", QLatin1String(kNoResultText));
         return object;
     }
-    const double pressure = report->result.BaroPress;
-    object.insert("barometric_pressure",
-                  Figure(FormatNumber(pressure, "#0.00"), pressure, kPressureUnit));
+    const ShownFigures figures = FiguresIn(*report, units);
+    const double pressure = figures.pressure.value;
+    object.insert(
+        "barometric_pressure",
+        Figure(units == UnitSystem::US ? FormatNumber(pressure, "#0.00") : figures.pressure.text,
+               pressure, ReportUnit(Measure::Pressure, units)));
     for (Arrangement a : kArrangements)
-        object.insert(QLatin1String(ArrangementKey(a)), ArrangementJson(*report, a));
+        object.insert(QLatin1String(ArrangementKey(a)), ArrangementJson(*report, figures, a));
     return object;
 }
 
@@ -104,16 +120,16 @@ QString CsvField(const QString& field) {
 }
 
 QString ComparisonOutput(const ComparisonReport& report, Format format,
-                         const std::optional<PlaceName>& place) {
+                         const std::optional<PlaceName>& place, UnitSystem units) {
     const std::string placeText = ToUtf8(PlaceText(place));
     switch (format) {
         case Format::Text:
-            return FromUtf8(ReportText(report, placeText));
+            return FromUtf8(ReportText(report, placeText, units));
         case Format::Csv:
-            return FromUtf8(ReportCsv(report, placeText));
+            return FromUtf8(ReportCsv(report, placeText, units));
         case Format::Json: {
             QJsonObject object = Headed("vevi-comparison");
-            const QJsonObject comparison = ComparisonJson(report.inputs, &report, place);
+            const QJsonObject comparison = ComparisonJson(report.inputs, &report, place, units);
             for (auto it = comparison.begin(); it != comparison.end(); ++it)
                 object.insert(it.key(), it.value());
             return Json(object);
@@ -122,27 +138,43 @@ QString ComparisonOutput(const ComparisonReport& report, Format format,
     return {};
 }
 
-QString PlacesOutput(std::optional<int> region, Format format) {
+QString PlacesOutput(std::optional<int> region, Format format, UnitSystem units) {
+    const bool si = units == UnitSystem::SI;
+    const auto figure = [units](Measure measure, double inchPound) {
+        return FromUtf8(SiPlainText(measure, ToSystem(measure, inchPound, units)));
+    };
     QList<QStringList> rows;  // region, place, elevation, outdoor, pressure
     const auto states = LocationTable::States();
     for (std::size_t s = 0; s < states.size(); ++s) {
         if (region && *region != static_cast<int>(s)) continue;
         for (const CityEntry& city : states[s].cities) {
             const auto pressure = CheckedBaroPressure(city.ElevationFeet);
+            QString shownPressure;
+            if (pressure)
+                shownPressure = si ? figure(Measure::Pressure, *pressure)
+                                   : FromUtf8(FormatNumber(*pressure, kPlacePressure));
             rows << QStringList{FromUtf8(states[s].name), FromUtf8(city.name),
-                                QString::number(city.ElevationFeet),
-                                QString::number(city.DesignTempF),
-                                pressure ? FromUtf8(FormatNumber(*pressure, kPlacePressure)) : ""};
+                                si ? figure(Measure::Length, city.ElevationFeet)
+                                   : QString::number(city.ElevationFeet),
+                                si ? figure(Measure::Temperature, city.DesignTempF)
+                                   : QString::number(city.DesignTempF),
+                                shownPressure};
         }
     }
     switch (format) {
         case Format::Text:
-            return Table({"Region", "Place", "Elevation (ft)", "Outdoor (\u00B0F)",
-                          "Pressure (" + QString::fromLatin1(kPressureUnit) + ")"},
-                         {false, false, true, true, true}, rows);
+            return Table(
+                {"Region", "Place", "Elevation (" + FromUtf8(Symbol(Measure::Length, units)) + ")",
+                 "Outdoor (" + FromUtf8(Symbol(Measure::Temperature, units)) + ")",
+                 "Pressure (" + FromUtf8(Symbol(Measure::Pressure, units)) + ")"},
+                {false, false, true, true, true}, rows);
         case Format::Csv: {
-            QString out =
-                QStringLiteral("region,place,elevation_ft,outdoor_f,barometric_pressure_in_hg\n");
+            QString out = QStringLiteral(
+                              "region,place,elevation_%1,outdoor_%2,"
+                              "barometric_pressure_%3\n")
+                              .arg(QLatin1String(ColumnSuffix(Measure::Length, units)),
+                                   QLatin1String(ColumnSuffix(Measure::Temperature, units)),
+                                   QLatin1String(ColumnSuffix(Measure::Pressure, units)));
             for (const QStringList& row : rows) {
                 QStringList fields;
                 for (const QString& cell : row) fields << CsvField(cell);
@@ -153,11 +185,12 @@ QString PlacesOutput(std::optional<int> region, Format format) {
         case Format::Json: {
             QJsonArray array;
             for (const QStringList& row : rows)
-                array.append(QJsonObject{{"region", row[0]},
-                                         {"place", row[1]},
-                                         {"elevation", row[2].toInt()},
-                                         {"outdoor", row[3].toInt()},
-                                         {"barometric_pressure", row[4].toDouble()}});
+                array.append(QJsonObject{
+                    {"region", row[0]},
+                    {"place", row[1]},
+                    {"elevation", si ? QJsonValue(row[2].toDouble()) : QJsonValue(row[2].toInt())},
+                    {"outdoor", si ? QJsonValue(row[3].toDouble()) : QJsonValue(row[3].toInt())},
+                    {"barometric_pressure", row[4].toDouble()}});
             QJsonObject object = Headed("vevi-places");
             object.insert("places", array);
             return Json(object);
@@ -194,10 +227,10 @@ QStringList Cells(const std::vector<FigureRow>& rows) {
 
 }  // namespace
 
-SweepOutput::SweepOutput(Format format) : format_(format) {
+SweepOutput::SweepOutput(Format format, UnitSystem units) : format_(format), units_(units) {
     if (format_ != Format::Csv) return;
-    csv_ = (QStringList{"region", "place"} + Columns(InputFigures(ComparisonInputs())) +
-            Columns(ResultFigures(nullptr)))
+    csv_ = (QStringList{"region", "place"} + Columns(InputFigures(ComparisonInputs(), units_)) +
+            Columns(ResultFigures(nullptr, units_)))
                .join(u',') +
            u'\n';
 }
@@ -207,12 +240,12 @@ void SweepOutput::Add(int state, int city, const ComparisonInputs& inputs,
     const PlaceName place{FromUtf8(RegionName(state)), FromUtf8(CityName(state, city))};
     if (format_ == Format::Csv) {
         csv_ += (QStringList{CsvField(place.region), CsvField(place.place)} +
-                 Cells(InputFigures(inputs)) + Cells(ResultFigures(report)))
+                 Cells(InputFigures(inputs, units_)) + Cells(ResultFigures(report, units_)))
                     .join(u',') +
                 u'\n';
         return;
     }
-    json_.append(ComparisonJson(inputs, report, place));
+    json_.append(ComparisonJson(inputs, report, place, units_));
 }
 
 QString SweepOutput::Finish() {

@@ -4,6 +4,7 @@
 
 #include "field_rules.h"
 #include "location_table.h"
+#include "number_text.h"
 #include "place_lookup.h"
 #include "utf8_text.h"
 
@@ -22,11 +23,12 @@ bool IsSite(Field field) {
     return field == Field::Elevation || field == Field::OutdoorTemp;
 }
 
+// The unit of the value in both systems, "FT|M".
 QString ValueName(Field field) {
-    if (field == Field::Elevation) return QStringLiteral("FT");
+    if (field == Field::Elevation) return QStringLiteral("FT|M");
     if (field == Field::DrawThruFanCapacity || field == Field::BloThruFanCapacity)
-        return QStringLiteral("CFM");
-    return QStringLiteral("F");
+        return QStringLiteral("CFM|L/S");
+    return QStringLiteral("F|C");
 }
 
 // A control character is shown as an escape, so that a message cannot work the terminal.
@@ -51,14 +53,25 @@ QString SiteText(int value) {
     return QString::number(value);
 }
 
-// The place's own texts, which the location dialog writes without a range check.
-bool SiteIsThePlaces(const ComparisonInputs& inputs, const std::optional<PlaceName>& place) {
+// The place's own texts in `units`, which the location dialog writes without a range check.
+bool SiteIsThePlaces(const ComparisonInputs& inputs, const std::optional<PlaceName>& place,
+                     UnitSystem units) {
     if (!place) return false;
     const auto found = FindPlace(ToUtf8(place->region), ToUtf8(place->place));
     if (!found) return false;
     const CityValues values = *LocationTable::LookUpCity(found->state, found->city);
-    return FromUtf8(inputs.Elevation) == SiteText(values.ElevationFeet) &&
-           FromUtf8(inputs.OutdoorTemp) == SiteText(values.DesignTempF);
+    const auto siteText = [units](Field field, int value) {
+        return ConvertedFieldText(field, ToUtf8(SiteText(value)), UnitSystem::US, units);
+    };
+    return inputs.Elevation == siteText(Field::Elevation, values.ElevationFeet) &&
+           inputs.OutdoorTemp == siteText(Field::OutdoorTemp, values.DesignTempF);
+}
+
+// The field's unit in both systems, for the help: "°F (°C with --units si)".
+QString BothUnits(Field field) {
+    const Measure measure = MeasureOf(field);
+    return FromUtf8(Symbol(measure, UnitSystem::US)) + " (" +
+           FromUtf8(Symbol(measure, UnitSystem::SI)) + " with --units si)";
 }
 
 // Standard input when the path is "-", read as a file would be, within the same bound.
@@ -83,10 +96,12 @@ void AddInputOptions(QCommandLineParser& parser, Site site) {
     for (const InputLabel& input : kInputLabels) {
         if (site == Site::FromEachPlace && IsSite(input.field)) continue;
         const FieldRule& rule = RuleOf(input.field);
+        const QString us = QString::fromLatin1(rule.designText);
+        const QString si = FromUtf8(FieldTextIn(input.field, rule.designText, UnitSystem::SI));
         parser.addOption(QCommandLineOption(OptionName(input.field),
                                             QStringLiteral("%1, %2 (default %3).")
-                                                .arg(FromUtf8(input.label), FromUtf8(input.unit),
-                                                     QString::fromLatin1(rule.designText)),
+                                                .arg(FromUtf8(input.label), BothUnits(input.field),
+                                                     us == si ? us : us + "; " + si + " in SI"),
                                             ValueName(input.field)));
         if (site == Site::FromOptions && input.field == Field::Elevation)
             parser.addOption(QCommandLineOption(
@@ -108,14 +123,45 @@ void TakeSite(ComparisonInputs& inputs, int state, int city) {
     inputs.OutdoorTemp = ToUtf8(SiteText(values.DesignTempF));
 }
 
+QCommandLineOption UnitsOption() {
+    return QCommandLineOption(
+        "units",
+        "The units of the values given and shown: us (inch-pound: \u00B0F, "
+        "ft, cfm, MBH, in. Hg) or si (\u00B0C, m, L/s, kW, kPa) (default us).",
+        "us|si", "us");
+}
+
+std::optional<UnitSystem> UnitsNamed(const QString& name) {
+    return UnitSystemFromKey(ToUtf8(name));
+}
+
+ComparisonInputs InchPoundTexts(const Gathered& gathered) {
+    ComparisonInputs texts = gathered.inputs;
+    for (Field field : kJobFields) {
+        if (gathered.textUnits[static_cast<std::size_t>(field)] == UnitSystem::US) continue;
+        texts.Text(field) = PlainNumberText(
+            InchPoundNumber(field, gathered.inputs.FieldText(field), UnitSystem::SI));
+    }
+    return texts;
+}
+
+ComparisonInputs TextsIn(const Gathered& gathered, UnitSystem units) {
+    ComparisonInputs texts;
+    for (Field field : kJobFields)
+        texts.Text(field) =
+            ConvertedFieldText(field, gathered.inputs.FieldText(field),
+                               gathered.textUnits[static_cast<std::size_t>(field)], units);
+    return texts;
+}
+
 QStringList JobTextProblems(const ComparisonInputs& inputs, const std::optional<PlaceName>& place,
-                            const QString& command, const QString& source) {
+                            const QString& command, const QString& source, UnitSystem units) {
     QStringList problems;
-    const bool placeSite = SiteIsThePlaces(inputs, place);
+    const bool placeSite = SiteIsThePlaces(inputs, place, units);
     for (Field field : kJobFields) {
         if (placeSite && IsSite(field)) continue;
         const std::string text = inputs.FieldText(field);
-        if (const auto problem = JobTextProblem(field, text))
+        if (const auto problem = JobTextProblem(field, text, units))
             problems << "vevi " + command + ": " + source + ": " +
                             QLatin1String(JobInputKey(field)) + u' ' + Quoted(FromUtf8(text)) +
                             ": " + FromUtf8(*problem);
@@ -123,7 +169,8 @@ QStringList JobTextProblems(const ComparisonInputs& inputs, const std::optional<
     return problems;
 }
 
-Gathered GatherInputs(const QCommandLineParser& parser, Site site, const QString& command) {
+Gathered GatherInputs(const QCommandLineParser& parser, Site site, const QString& command,
+                      UnitSystem units) {
     Gathered g;
     const QString prefix = "vevi " + command + ": ";
     auto refuse = [&g, &prefix](int code, const QString& line) {
@@ -142,9 +189,11 @@ Gathered GatherInputs(const QCommandLineParser& parser, Site site, const QString
         JobRead read = ReadJobArgument(path);
         if (!read.job) return refuse(kExitUsage, "Cannot open " + source + ": " + read.error);
         g.inputs = read.job->inputs;
+        g.textUnits.fill(read.job->units);
         g.place = std::move(read.job->place);
         g.note = read.job->note;
-        const QStringList problems = JobTextProblems(g.inputs, g.place, command, source);
+        const QStringList problems =
+            JobTextProblems(g.inputs, g.place, command, source, read.job->units);
         if (!problems.isEmpty()) {
             g.errors = problems;
             g.exitCode = kExitRefused;
@@ -168,6 +217,8 @@ Gathered GatherInputs(const QCommandLineParser& parser, Site site, const QString
                                           ". Nearest: " + Joined(NearestPlaces(wanted)));
         }
         TakeSite(g.inputs, found->state, found->city);
+        for (Field field : {Field::Elevation, Field::OutdoorTemp})
+            g.textUnits[static_cast<std::size_t>(field)] = UnitSystem::US;
         g.place = PlaceName{FromUtf8(RegionName(found->state)),
                             FromUtf8(CityName(found->state, found->city))};
     }
@@ -178,11 +229,12 @@ Gathered GatherInputs(const QCommandLineParser& parser, Site site, const QString
         if (!parser.isSet(option)) continue;
         const QString value = parser.value(option);
         const std::string text = ToUtf8(value);
-        if (const auto problem = StrictValueProblem(input.field, text)) {
+        if (const auto problem = StrictValueProblem(input.field, text, units)) {
             g.errors << prefix + "--" + option + u' ' + Quoted(value) + ": " + FromUtf8(*problem);
             continue;
         }
         g.inputs.Text(input.field) = text;
+        g.textUnits[static_cast<std::size_t>(input.field)] = units;
         if (IsSite(input.field)) g.place.reset();  // it no longer says where the site is
     }
     if (!g.errors.isEmpty()) g.exitCode = kExitRefused;

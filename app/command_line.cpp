@@ -75,6 +75,10 @@ public:
             "format", "Output format: " + names.join(u'|') + " (default " + names.first() + ").",
             "FORMAT", names.first()));
     }
+    void AddUnits() {
+        unitsOffered_ = true;
+        parser_.addOption(UnitsOption());
+    }
     void AddPositional(const QString& name, const QString& description) {
         positional_ = name;
         parser_.addPositionalArgument(name, description);
@@ -92,6 +96,8 @@ public:
         if (site_ == Site::FromOptions && parser_.isSet("place") &&
             (parser_.isSet("elevation") || parser_.isSet("outdoor")))
             return UsageError(QString::fromLatin1(kPlaceConflict), err);
+        if (unitsOffered_ && !UnitsNamed(parser_.value("units")))
+            return UsageError("Unknown units '" + parser_.value("units") + "' (use us, si).", err);
         if (!formats_.isEmpty() && !formats_.contains(parser_.value("format")))
             return UsageError("Unknown format '" + parser_.value("format") + "' (use " +
                                   formats_.join(QLatin1String(", ")) + ").",
@@ -100,6 +106,9 @@ public:
     }
     bool HelpAsked() const { return parser_.isSet("help"); }
     Format format() const { return *FormatNamed(parser_.value("format")); }
+    UnitSystem units() const {
+        return unitsOffered_ ? *UnitsNamed(parser_.value("units")) : UnitSystem::US;
+    }
     QString Help() const {
         QString text = parser_.helpText();
         text = text.mid(text.indexOf(u'\n') + 1);  // our own usage line instead of Qt's
@@ -116,6 +125,7 @@ private:
     QString command_, description_, positional_;
     QStringList formats_;
     std::optional<Site> site_;
+    bool unitsOffered_ = false;
 };
 
 std::optional<int> FindRegionOption(const QString& name, const char* command, QTextStream& err) {
@@ -137,7 +147,10 @@ const QString kReading = QStringLiteral(
     "Each value must be a plain number (an optional sign, digits with at most one point,\n"
     "an optional exponent) no longer than the window's box takes and within its range;\n"
     "anything else is refused, never cut or read as 0. A job file's texts are checked as\n"
-    "the window's boxes check them; a place's own figures are taken as they are.");
+    "the window's boxes check them; a place's own figures are taken as they are.\n"
+    "With --units si values are given and figures shown in \u00B0C, m, L/s, kW and kPa,\n"
+    "checked against the window's ranges converted; the comparison itself works in\n"
+    "inch-pound, and a rise converts x5/9 without offset.");
 
 int Compute(const QStringList& args, QTextStream& out, QTextStream& err) {
     CommandParser command("compute",
@@ -145,31 +158,37 @@ int Compute(const QStringList& args, QTextStream& out, QTextStream& err) {
                           "figures as the window does.\n" +
                               kReading);
     command.AddInputs(Site::FromOptions);
+    command.AddUnits();
     command.AddFormats({"text", "csv", "json"});
     if (!command.Parse(args, err)) return kExitUsage;
     if (command.HelpAsked()) {
         out << command.Help();
         return 0;
     }
-    const Gathered gathered = GatherInputs(command.parser(), Site::FromOptions, "compute");
+    const Gathered gathered =
+        GatherInputs(command.parser(), Site::FromOptions, "compute", command.units());
     if (gathered.exitCode != 0) return Refuse(gathered, err);
+    const ComparisonInputs inputs = InchPoundTexts(gathered);
     SharedValues shared;
-    const auto result = ComputeComparison(gathered.inputs, shared);
+    const auto result = ComputeComparison(inputs, shared);
     if (!result) {
         err << "vevi compute: " << kNoResult << '\n';
         return kExitRefused;
     }
-    out << ComparisonOutput(ReportComparison(gathered.inputs, *result, shared), command.format(),
-                            gathered.place);
+    out << ComparisonOutput(ReportComparison(inputs, *result, shared), command.format(),
+                            gathered.place, command.units());
     return 0;
 }
 
 int Places(const QStringList& args, QTextStream& out, QTextStream& err) {
-    CommandParser command("places",
-                          "Lists the built-in places with elevation (ft), outdoor design\n"
-                          "temperature (\u00B0F) and barometric pressure (in. Hg).");
+    CommandParser command(
+        "places",
+        "Lists the built-in places with elevation (ft), outdoor design\n"
+        "temperature (\u00B0F) and barometric pressure (in. Hg); with --units si\n"
+        "in m, \u00B0C and kPa.");
     command.parser().addOption(
         QCommandLineOption("region", "Only the places of this state or province.", "NAME"));
+    command.AddUnits();
     command.AddFormats({"text", "csv", "json"});
     if (!command.Parse(args, err)) return kExitUsage;
     if (command.HelpAsked()) {
@@ -182,7 +201,7 @@ int Places(const QStringList& args, QTextStream& out, QTextStream& err) {
         region = FindRegionOption(name, "places", err);
         if (!region) return kExitUsage;
     }
-    out << PlacesOutput(region, command.format());
+    out << PlacesOutput(region, command.format(), command.units());
     return 0;
 }
 
@@ -195,6 +214,7 @@ int Sweep(const QStringList& args, QTextStream& out, QTextStream& err) {
     command.AddInputs(Site::FromEachPlace);
     command.parser().addOption(
         QCommandLineOption("region", "Only the places of this state or province.", "NAME"));
+    command.AddUnits();
     command.AddFormats({"csv", "json"});
     if (!command.Parse(args, err)) return kExitUsage;
     if (command.HelpAsked()) {
@@ -206,15 +226,17 @@ int Sweep(const QStringList& args, QTextStream& out, QTextStream& err) {
         region = FindRegionOption(command.parser().value("region"), "sweep", err);
         if (!region) return kExitUsage;
     }
-    const Gathered gathered = GatherInputs(command.parser(), Site::FromEachPlace, "sweep");
+    const Gathered gathered =
+        GatherInputs(command.parser(), Site::FromEachPlace, "sweep", command.units());
     if (gathered.exitCode != 0) return Refuse(gathered, err);
-    SweepOutput sweep(command.format());
+    const ComparisonInputs given = InchPoundTexts(gathered);
+    SweepOutput sweep(command.format(), command.units());
     int failed = 0;
     const auto states = LocationTable::States();
     for (std::size_t s = 0; s < states.size(); ++s) {
         if (region && *region != static_cast<int>(s)) continue;
         for (std::size_t c = 0; c < states[s].cities.size(); ++c) {
-            ComparisonInputs inputs = gathered.inputs;
+            ComparisonInputs inputs = given;
             TakeSite(inputs, static_cast<int>(s), static_cast<int>(c));
             SharedValues shared;
             const auto result = ComputeComparison(inputs, shared);
@@ -236,8 +258,11 @@ int SaveJob(const QStringList& args, QTextStream& out, QTextStream& err) {
                           "Writes a job file of the nine input texts, and the place when --place\n"
                           "(or a job's place) gives the site. The texts are checked as compute\n"
                           "checks them, so that every job written computes. Only a regular file\n"
-                          "or a new name is written over.");
+                          "or a new name is written over. The job keeps its texts in the units\n"
+                          "of --units; texts from a job or a place in the other units are\n"
+                          "converted as the window converts its boxes.");
     command.AddInputs(Site::FromOptions);
+    command.AddUnits();
     command.parser().addOption(QCommandLineOption("note", "A note kept with the job.", "TEXT"));
     command.AddPositional("FILE.vevi", "The job file to write.");
     if (!command.Parse(args, err)) return kExitUsage;
@@ -245,15 +270,17 @@ int SaveJob(const QStringList& args, QTextStream& out, QTextStream& err) {
         out << command.Help();
         return 0;
     }
-    Gathered gathered = GatherInputs(command.parser(), Site::FromOptions, "save-job");
+    const UnitSystem units = command.units();
+    Gathered gathered = GatherInputs(command.parser(), Site::FromOptions, "save-job", units);
     if (gathered.exitCode != 0) return Refuse(gathered, err);
+    const ComparisonInputs texts = TextsIn(gathered, units);
     // What compute --job would refuse is never written.
-    gathered.errors = JobTextProblems(gathered.inputs, gathered.place, "save-job", "the job");
+    gathered.errors = JobTextProblems(texts, gathered.place, "save-job", "the job", units);
     if (!gathered.errors.isEmpty()) {
         gathered.exitCode = kExitRefused;
         return Refuse(gathered, err);
     }
-    Job job{gathered.inputs, gathered.place, gathered.note};
+    Job job{texts, gathered.place, gathered.note, units};
     if (command.parser().isSet("note")) job.note = command.parser().value("note");
     const QString path = command.parser().positionalArguments().first();
     const QString error = WriteJob(job, path);

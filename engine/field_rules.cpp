@@ -92,8 +92,8 @@ bool IsPlainNumber(std::string_view text) {
     return at == text.size();
 }
 
-std::optional<std::string> TooLong(Field field, std::string_view text) {
-    const int longest = RuleOf(field).longestText;
+std::optional<std::string> TooLong(Field field, std::string_view text, UnitSystem system) {
+    const int longest = RangeIn(field, system).longestText;
     if (longest == 0 || Units(text) <= longest) return std::nullopt;
     return "at most " + std::to_string(longest) + " characters";
 }
@@ -135,20 +135,21 @@ std::optional<std::string> RangeWarning(Field field, std::string_view text) {
 
 namespace vevi {
 
-std::optional<std::string> StrictValueProblem(Field field, std::string_view text) {
+std::optional<std::string> StrictValueProblem(Field field, std::string_view text,
+                                              UnitSystem system) {
     if (!IsPlainNumber(text)) {
         if (text.find(',') != std::string_view::npos)
             return std::string("write numbers without separators, with a point for decimals");
         return std::string(
             "not a plain number (digits, at most one point, an optional sign and exponent)");
     }
-    if (auto tooLong = TooLong(field, text)) return tooLong;
-    return RangeWarning(field, text);
+    if (auto tooLong = TooLong(field, text, system)) return tooLong;
+    return RangeWarning(field, text, system);
 }
 
-std::optional<std::string> JobTextProblem(Field field, std::string_view text) {
-    if (auto tooLong = TooLong(field, text)) return tooLong;
-    return RangeWarning(field, text);
+std::optional<std::string> JobTextProblem(Field field, std::string_view text, UnitSystem system) {
+    if (auto tooLong = TooLong(field, text, system)) return tooLong;
+    return RangeWarning(field, text, system);
 }
 
 }  // namespace vevi

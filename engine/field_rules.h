@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "fields.h"
+#include "units.h"
 
 namespace vevi {
 
@@ -32,10 +33,13 @@ std::optional<std::string> RangeWarning(Field field, std::string_view text);
 // A text given other than by typing (a command-line value): nothing, or why it is refused. It
 // must be a plain number (an optional sign, digits with at most one point, an optional
 // exponent), no longer than the box takes, in the field's range. Never cut, never read as 0.
-std::optional<std::string> StrictValueProblem(Field field, std::string_view text);
+// In SI the box's length and the range are the SI ones (RangeIn).
+std::optional<std::string> StrictValueProblem(Field field, std::string_view text,
+                                              UnitSystem system = UnitSystem::US);
 // A text from a job file: as the window's box would hold it (no longer than the box takes)
 // and in the field's range by the leading-number reading the box uses.
-std::optional<std::string> JobTextProblem(Field field, std::string_view text);
+std::optional<std::string> JobTextProblem(Field field, std::string_view text,
+                                          UnitSystem system = UnitSystem::US);
 
 // The window's texts for a refused value and for inputs that give no figures.
 inline constexpr char kInvalidValueTitle[] = "Invalid Value";

@@ -271,6 +271,32 @@ std::string ReportedInputText(Field field, std::string_view inchPoundText, UnitS
     return FieldTextIn(field, inchPoundText, system);
 }
 
+std::string ConvertedFieldText(Field field, std::string_view text, UnitSystem from, UnitSystem to) {
+    if (from == to) return std::string(text);
+    if (to == UnitSystem::SI) return FieldTextIn(field, text, to);
+    const Measure measure = MeasureOf(field);
+    const double si = LeadingNumber(text);
+    double inchPound = ToInchPound(measure, si, from);
+    if (!std::isfinite(inchPound)) return PlainNumberText(inchPound);
+    const FieldRange siRange = RangeIn(field, from);
+    const FieldRule& rule = RuleOf(field);
+    if (si >= siRange.lowest && si <= siRange.highest)
+        inchPound = std::clamp(inchPound, rule.lowest, rule.highest);
+    const double halfStep = 0.5 * std::pow(10.0, -Decimals(measure)) + 1e-9;
+    std::optional<std::string> fitting;  // the first that fits the box, near or not
+    for (int decimals = 0; decimals <= 3; ++decimals) {
+        const double scale = std::pow(10.0, decimals);
+        double rounded = std::round(inchPound * scale) / scale;
+        if (si >= siRange.lowest && si <= siRange.highest)
+            rounded = std::clamp(rounded, rule.lowest, rule.highest);
+        const std::string candidate = PlainNumberText(rounded);
+        if (CutToLength(rule.longestText, candidate) != candidate) continue;
+        if (std::abs(ToSystem(measure, rounded, from) - si) <= halfStep) return candidate;
+        if (!fitting) fitting = candidate;
+    }
+    return fitting.value_or(PlainNumberText(std::round(inchPound)));
+}
+
 FieldRange RangeIn(Field field, UnitSystem system) {
     const FieldRule& rule = RuleOf(field);
     if (system == UnitSystem::US)
@@ -334,36 +360,6 @@ ShownFigures FiguresIn(const ComparisonReport& report, UnitSystem system) {
     const double kPa = ToSystem(Measure::Pressure, pressure, system);
     figures.pressure = {SiText(Measure::Pressure, kPa), kPa};
     return figures;
-}
-
-namespace {
-
-// An inch-pound value as a box text: to a tenth where the measure takes one and the box has
-// room for it, else whole.
-std::string InchPoundText(Field field, double inchPound) {
-    const Measure measure = MeasureOf(field);
-    const bool tenths =
-        measure == Measure::Temperature || measure == Measure::TemperatureDifference;
-    // Plus zero: a value that rounds to nothing reads 0, not -0.
-    const std::string whole = PlainNumberText(std::round(inchPound) + 0.0);
-    if (!tenths) return whole;
-    const std::string text = PlainNumberText(std::round(inchPound * 10) / 10 + 0.0);
-    const int longest = RuleOf(field).longestText;
-    return longest > 0 && static_cast<int>(text.size()) > longest ? whole : text;
-}
-
-}  // namespace
-
-std::string FieldTextBetween(Field field, std::string_view text, UnitSystem from, UnitSystem to) {
-    if (from == to) return std::string(text);
-    if (from == UnitSystem::US) return FieldTextIn(field, text, to);
-    const double value = LeadingNumber(text);
-    double inchPound = ToInchPound(MeasureOf(field), value, from);
-    const FieldRange range = RangeIn(field, from);
-    const FieldRule& rule = RuleOf(field);
-    if (value >= range.lowest && value <= range.highest && rule.lowest < rule.highest)
-        inchPound = std::clamp(inchPound, rule.lowest, rule.highest);
-    return InchPoundText(field, inchPound);
 }
 
 std::string LimitTextIn(Field field, double inchPound, UnitSystem system) {

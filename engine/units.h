@@ -74,6 +74,11 @@ ComparisonInputs InchPoundInputs(const ComparisonInputs& texts, UnitSystem syste
 // rounding without grouping, kept within the SI range when the inch-pound value lay within
 // its own, so that a converted text is never refused (160 °F of rise reads 88.8, not 88.9).
 std::string FieldTextIn(Field field, std::string_view inchPoundText, UnitSystem system);
+// A field text typed in one system as the other system's box would hold it: inch-pound to SI
+// as FieldTextIn; SI to inch-pound the inch-pound number with the fewest decimals that fits the
+// inch-pound box and shows the same SI figure at its display rounding (18.3 °C reads 65),
+// kept within the inch-pound range when the SI value lay within its own.
+std::string ConvertedFieldText(Field field, std::string_view text, UnitSystem from, UnitSystem to);
 // An input the comparison read (an inch-pound text) as a report in the system shows it. An SI
 // text typed with up to two decimals beyond the display rounding comes back as typed, since
 // it converts in and out exactly; any other value at the display rounding, as FieldTextIn
@@ -109,12 +114,8 @@ struct ShownFigures {
 // SI converts each number and writes it at its display rounding in the same manner.
 ShownFigures FiguresIn(const ComparisonReport& report, UnitSystem system);
 
-// --- Texts moving between the systems ---
+// --- The limit boxes ---
 
-// A field text typed in `from` as the box shows it in `to`. Into SI as FieldTextIn; into
-// inch-pound to a tenth of a degree (whole where the box is too short for it), whole feet and
-// cfm, kept within the inch-pound range when the value lay within the SI one.
-std::string FieldTextBetween(Field field, std::string_view text, UnitSystem from, UnitSystem to);
 // An actual discharge temperature or rise (inch-pound) as a limit box shows it in the system:
 // inch-pound whole to the last digit, SI at its display rounding without grouping.
 std::string LimitTextIn(Field field, double inchPound, UnitSystem system);

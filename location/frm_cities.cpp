@@ -324,7 +324,7 @@ void frmCities::SetUnits(UnitSystem units) {
     const auto carry = [this, units](QLineEdit* box, Field field) {
         if (box->text().isEmpty()) return;
         box->setText(QString::fromStdString(
-            FieldTextBetween(field, box->text().toStdString(), units_, units)));
+            ConvertedFieldText(field, box->text().toStdString(), units_, units)));
     };
     carry(txtElevation_, Field::Elevation);
     carry(txtOutdoorTemp_, Field::OutdoorTemp);

@@ -42,7 +42,7 @@ const WindowUnits::Carried* WindowUnits::Unedited(Field field, const std::string
 
 std::string WindowUnits::Converted(Field field, const std::string& text, UnitSystem to) const {
     if (const Carried* c = Unedited(field, text)) return c->before;
-    return FieldTextBetween(field, text, units_, to);
+    return ConvertedFieldText(field, text, units_, to);
 }
 
 void WindowUnits::Switch(UnitSystem units) {
@@ -72,7 +72,7 @@ void WindowUnits::Switch(UnitSystem units) {
 
 void WindowUnits::Put(Field field, const std::string& text, UnitSystem textUnits) {
     InputBox* box = boxes_[static_cast<std::size_t>(field)];
-    box->PutText(QString::fromStdString(FieldTextBetween(field, text, textUnits, units_)));
+    box->PutText(QString::fromStdString(ConvertedFieldText(field, text, textUnits, units_)));
     Carried& c = carried_[static_cast<std::size_t>(field)];
     c = {text, box->text().toStdString(), units_, textUnits != units_};
 }

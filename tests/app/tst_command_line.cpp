@@ -10,6 +10,7 @@
 #include "command_line.h"
 #include "job_file.h"
 #include "location_table.h"
+#include "si_golden.h"
 
 using namespace vevi;
 
@@ -104,6 +105,11 @@ private slots:
         job("low.vevi", Field::Elevation, "-99999");
         job("hot.vevi", Field::IndoorTemp, "999");
         job("long.vevi", Field::OutdoorTemp, "-10.5");
+        // 70 is a fair indoor temperature in inch-pound but far too hot in SI.
+        Job siHot;
+        siHot.units = UnitSystem::SI;
+        siHot.inputs.IndoorTemp = "70";
+        QCOMPARE(WriteJob(siHot, Path("si-hot.vevi")), QString());
         QFile control(Path("control.vevi"));
         QVERIFY(control.open(QIODevice::WriteOnly));
         control.write(QString::fromUtf8(JobBytes(Job{})).replace("\"65\"", "\"6\\r5\"").toUtf8());
@@ -209,6 +215,126 @@ private slots:
             lines[heading + 1].contains(QRegularExpression("^Inlet airflow +cfm +8,070 +10,000$")));
     }
 
+    // The design comparison in SI. The inch-pound design texts shown in SI give every figure of
+    // the shared SI rows; the SI design texts, which are rounded, give the same physical
+    // comparison as the inch-pound one, within a display step and the texts' rounding.
+    void designComparisonInSi_data() {
+        QTest::addColumn<bool>("siTexts");
+        QTest::newRow("design texts") << false;
+        QTest::newRow("design texts in SI") << true;
+    }
+    void designComparisonInSi() {
+        QFETCH(bool, siTexts);
+        QStringList args{"compute", "--units", "si", "--format", "json"};
+        if (siTexts)
+            for (const auto& row : si_golden::kInputs)
+                args << "--" + QString(JobInputKey(row.field)).replace(u'_', u'-') << row.text;
+        const Run run = Cli(args);
+        QCOMPARE(run.code, 0);
+        QCOMPARE(run.err, QString());
+        const QJsonObject si = QJsonDocument::fromJson(run.out.toUtf8()).object();
+        const QJsonObject us =
+            QJsonDocument::fromJson(Cli({"compute", "--format", "json"}).out.toUtf8()).object();
+        for (const auto& row : si_golden::kInputs)
+            QCOMPARE(si["inputs"][JobInputKey(row.field)]["text"].toString(), row.text);
+        for (const auto& row : si_golden::kFigures) {
+            const QuantityInfo& info = Describe(row.quantity);
+            const QJsonObject figure = si[ArrangementKey(row.arrangement)][info.key].toObject();
+            const Measure measure = MeasureOf(info.unit);
+            QCOMPARE(figure["unit"].toString(), QString(Symbol(measure, UnitSystem::SI)));
+            if (!siTexts) {
+                QCOMPARE(figure["text"].toString(), QString(row.text));
+                continue;
+            }
+            const double converted =
+                ToSystem(measure, us[ArrangementKey(row.arrangement)][info.key]["value"].toDouble(),
+                         UnitSystem::SI);
+            const double step = measure == Measure::Temperature ? 0.1 : 1;
+            QVERIFY2(qAbs(figure["value"].toDouble() - converted) <= step + 0.002 * qAbs(converted),
+                     qPrintable(QString("%1 %2: %3 against %4")
+                                    .arg(ArrangementKey(row.arrangement), info.key)
+                                    .arg(figure["value"].toDouble())
+                                    .arg(converted)));
+        }
+        QCOMPARE(si["barometric_pressure"]["text"].toString(), si_golden::kPressure);
+        QCOMPARE(si["barometric_pressure"]["unit"].toString(), "kPa");
+        QCOMPARE(si["blow_thru"]["air_density"]["text"].toString(), si_golden::kBloThruDensity);
+        QCOMPARE(si["blow_thru"]["air_density"]["unit"].toString(), "kg/m\u00B3");
+        QCOMPARE(si["draw_thru"]["temperature_rise"]["unit"].toString(), "\u00B0C");
+    }
+
+    // With --units si no inch-pound unit is left in any output, and every output names SI units.
+    // The text and CSV reports are the engine's, checked there.
+    void noInchPoundUnitInSi_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::newRow("compute json") << QStringList{"compute", "--format", "json"};
+        QTest::newRow("places text") << QStringList{"places", "--region", "Ontario"};
+        QTest::newRow("places csv") << QStringList{"places", "--format", "csv"};
+        QTest::newRow("sweep csv") << QStringList{"sweep", "--region", "Ontario"};
+        QTest::newRow("sweep json")
+            << QStringList{"sweep", "--region", "Ontario", "--format", "json"};
+    }
+    void noInchPoundUnitInSi() {
+        QFETCH(QStringList, args);
+        const Run si = Cli(args + QStringList{"--units", "si"});
+        QCOMPARE(si.code, 0);
+        // Case matters: a place may be "Ft. Something".
+        const QRegularExpression inchPound(
+            "\u00B0F|cfm|MBH|mbh|in\\. Hg|in_hg|lb/|lb_|\\bft\\b|_ft\\b|_f\\b");
+        QVERIFY2(!si.out.contains(inchPound), qPrintable(inchPound.match(si.out).captured()));
+        QVERIFY(si.out.contains(QRegularExpression("kPa|_kpa")));
+        // The default stays inch-pound.
+        QCOMPARE(Cli(args).out, Cli(args + QStringList{"--units", "us"}).out);
+        QVERIFY(Cli(args).out.contains(inchPound));
+    }
+
+    // A job saved in SI keeps its SI texts and says so; it computes in either units, and saved
+    // again in inch-pound its texts are converted as an inch-pound box would hold them.
+    void savedSiJob() {
+        const QString file = Path("saved-si.vevi");
+        QCOMPARE(Cli({"save-job", "--units", "si", file, "--place", "Wyoming/Big Piney", "--indoor",
+                      "21.5", "--draw-thru-capacity", "5000"})
+                     .code,
+                 0);
+        const JobRead read = ReadJob(file);
+        QVERIFY2(read.job, qPrintable(read.error));
+        QCOMPARE(read.job->units, UnitSystem::SI);
+        QCOMPARE(read.job->inputs.IndoorTemp, "21.5");
+        QCOMPARE(read.job->inputs.DrawThruFanCapacity, "5000");
+        QCOMPARE(read.job->inputs.Elevation, "2124");  // 6969 ft
+        QCOMPARE(read.job->inputs.OutdoorTemp, "-30.0");
+        QCOMPARE(read.job->inputs.BloThruTempRise, "88.8");  // the design 160 °F, kept in range
+        QVERIFY(read.job->place);
+
+        const Run inSi = Cli({"compute", "--job", file, "--units", "si", "--format", "json"});
+        QCOMPARE(inSi.code, 0);
+        const QJsonObject si = QJsonDocument::fromJson(inSi.out.toUtf8()).object();
+        QCOMPARE(si["inputs"]["indoor"]["text"].toString(), "21.5");
+        QCOMPARE(si["inputs"]["draw_thru_capacity"]["value"].toDouble(), 5000.0);
+        QCOMPARE(si["place"]["place"].toString(), "Big Piney");
+        const Run inUs = Cli({"compute", "--job", file, "--format", "json"});
+        QCOMPARE(inUs.code, 0);
+        const QJsonObject us = QJsonDocument::fromJson(inUs.out.toUtf8()).object();
+        QCOMPARE(us["inputs"]["indoor"]["text"].toString(), "70.7");
+        QVERIFY(qAbs(us["inputs"]["draw_thru_capacity"]["value"].toDouble() - 10594.40) < 0.01);
+        QCOMPARE(us["draw_thru"]["output"]["unit"].toString(), "MBH");
+        // The same comparison either way.
+        QCOMPARE(si["draw_thru"]["output"]["value"].toDouble(),
+                 ToSystem(Measure::HeatRate, us["draw_thru"]["output"]["value"].toDouble(),
+                          UnitSystem::SI));
+
+        const QString back = Path("saved-back.vevi");
+        QCOMPARE(Cli({"save-job", "--job", file, back}).code, 0);
+        const JobRead again = ReadJob(back);
+        QVERIFY2(again.job, qPrintable(again.error));
+        QCOMPARE(again.job->units, UnitSystem::US);
+        QCOMPARE(again.job->inputs.IndoorTemp, "70.7");
+        QCOMPARE(again.job->inputs.Elevation, "6969");
+        QCOMPARE(again.job->inputs.OutdoorTemp, "-22");
+        QCOMPARE(again.job->inputs.DrawThruFanCapacity, "10594");
+        QCOMPARE(again.job->inputs.BloThruTempRise, "159.8");
+    }
+
     // Elevation and outdoor temperature come from the table, as the location dialog's OK
     // copies them, whatever the letter case and apostrophes typed.
     void place_data() {
@@ -264,26 +390,60 @@ private slots:
     }
 
     // Every place once, in table order, each row the comparison compute gives there, with
-    // its inputs; JSON entries have the shape of compute's.
+    // its inputs; JSON entries have the shape of compute's. Column names carry the units.
+    void sweep_data() {
+        QTest::addColumn<QString>("units");
+        QTest::addColumn<QString>("indoor");
+        QTest::addColumn<QStringList>("firstColumns");
+        QTest::addColumn<QStringList>("columns");  // among the others
+        QTest::newRow("inch-pound")
+            << "us"
+            << "70"
+            << QStringList{"region",
+                           "place",
+                           "indoor_f",
+                           "outdoor_f",
+                           "elevation_ft",
+                           "draw_thru_max_discharge_f",
+                           "blow_thru_max_discharge_f"}
+            << QStringList{"barometric_pressure_in_hg", "draw_thru_net_mbh",
+                           "blow_thru_air_density_lb_per_cu_ft", "draw_thru_capacity_cfm"};
+        QTest::newRow("SI") << "si"
+                            << "21.1"
+                            << QStringList{"region",
+                                           "place",
+                                           "indoor_c",
+                                           "outdoor_c",
+                                           "elevation_m",
+                                           "draw_thru_max_discharge_c",
+                                           "blow_thru_max_discharge_c"}
+                            << QStringList{"barometric_pressure_kpa",
+                                           "draw_thru_net_kw",
+                                           "blow_thru_air_density_kg_per_cu_m",
+                                           "draw_thru_capacity_l_per_s",
+                                           "blow_thru_temperature_rise_c",
+                                           "draw_thru_inlet_airflow_l_per_s"};
+    }
     void sweep() {
-        const Run csv = Cli({"sweep", "--indoor", "70"});
+        QFETCH(QString, units);
+        QFETCH(QString, indoor);
+        QFETCH(QStringList, firstColumns);
+        QFETCH(QStringList, columns);
+        const Run csv = Cli({"sweep", "--units", units, "--indoor", indoor});
         QCOMPARE(csv.code, 0);
         const QStringList lines = Lines(csv.out);
         QCOMPARE(lines.size(), PlaceCount() + 1);
         const QStringList header = CsvFields(lines.first());
         QCOMPARE(header.size(), 2 + 9 + 1 + 24);
-        QCOMPARE(header.mid(0, 7),
-                 QStringList({"region", "place", "indoor_f", "outdoor_f", "elevation_ft",
-                              "draw_thru_max_discharge_f", "blow_thru_max_discharge_f"}));
-        QVERIFY(header.contains("barometric_pressure_in_hg"));
-        QVERIFY(header.contains("draw_thru_net_mbh"));
-        QVERIFY(header.contains("blow_thru_air_density_lb_per_cu_ft"));
+        QCOMPARE(header.mid(0, 7), firstColumns);
+        for (const QString& column : columns) QVERIFY2(header.contains(column), qPrintable(column));
         const QStringList bigPiney =
             CsvFields(lines.filter(QRegularExpression("^Wyoming,Big Piney,")).value(0));
         QCOMPARE(bigPiney.size(), header.size());
-        const QStringList computed = Lines(
-            Cli({"compute", "--place", "Wyoming/Big Piney", "--indoor", "70", "--format", "csv"})
-                .out);
+        const QStringList computed =
+            Lines(Cli({"compute", "--units", units, "--place", "Wyoming/Big Piney", "--indoor",
+                       indoor, "--format", "csv"})
+                      .out);
         // compute's rows after the place, each figure under its column.
         for (const QString& line : computed.mid(2)) {
             const QStringList row = CsvFields(line);
@@ -297,6 +457,23 @@ private slots:
             QVERIFY2(drawThru >= 0, qPrintable(row[0]));
             QCOMPARE(bigPiney[drawThru], row[2]);
             QCOMPARE(bigPiney[drawThru + 1], row[3]);
+        }
+        if (units == "si") {
+            // The JSON entries in SI have the shape and figures of compute's in SI.
+            const QJsonObject root =
+                QJsonDocument::fromJson(
+                    Cli({"sweep", "--units", "si", "--region", "wyoming", "--format", "json"})
+                        .out.toUtf8())
+                    .object();
+            QJsonObject one = QJsonDocument::fromJson(Cli({"compute", "--units", "si", "--place",
+                                                           "Wyoming/Big Piney", "--format", "json"})
+                                                          .out.toUtf8())
+                                  .object();
+            one.remove("format");
+            one.remove("version");
+            QCOMPARE(root["comparisons"].toArray().first().toObject(), one);
+            QCOMPARE(one.value("draw_thru")["net"]["unit"].toString(), "kW");
+            return;
         }
         const auto names = LocationTable::StateNames();
         const auto wyoming = std::find(names.begin(), names.end(), "Wyoming") - names.begin();
@@ -380,6 +557,40 @@ private slots:
                "between -10,000 and 145,365 ft\n";
         QTest::newRow("job not saved") << QStringList{"save-job", "%DIR%/junk.vevi/job.vevi"} << 1
                                        << "Cannot save job %DIR%/junk.vevi/job.vevi: ";
+        QTest::newRow("unknown units") << QStringList{"compute", "--units", "metric"} << 2
+                                       << "Unknown units 'metric' (use us, si).";
+        QTest::newRow("units in capitals")
+            << QStringList{"sweep", "--units", "SI"} << 2 << "Unknown units 'SI'";
+        QTest::newRow("help names both units")
+            << QStringList{"compute", "--help"} << 0
+            << "Indoor temperature, \u00B0F (\u00B0C with --units si)";
+        QTest::newRow("help names the capacity's units")
+            << QStringList{"sweep", "--help"} << 0 << "--draw-thru-capacity <CFM|L/S>";
+        QTest::newRow("SI indoor refused in SI bounds")
+            << QStringList{"compute", "--units", "si", "--indoor", "65.6"} << 1
+            << "vevi compute: --indoor \"65.6\": The indoor temperature must be between -1.1 and "
+               "65.5\n";
+        QTest::newRow("SI lowest indoor taken")
+            << QStringList{"compute", "--units", "si", "--indoor", "-1.1"} << 0
+            << " -1.1  \u00B0C\n";
+        QTest::newRow("SI elevation refused")
+            << QStringList{"compute", "--units", "si", "--elevation", "44308"} << 1
+            << "--elevation \"44308\": The elevation must be between -3,048 and 44,307 m\n";
+        QTest::newRow("SI rise refused at the rounded bound")
+            << QStringList{"save-job", "--units",        "si", "--blow-thru-max-rise",
+                           "88.9",     "%DIR%/rise.vevi"}
+            << 1 << "The Blow Thru temperature rise must be between 0.0 and 88.8\n";
+        QTest::newRow("SI job in SI bounds")
+            << QStringList{"compute", "--job", "%DIR%/si-hot.vevi"} << 1
+            << "vevi compute: job %DIR%/si-hot.vevi: indoor \"70\": The indoor temperature must "
+               "be between -1.1 and 65.5\n";
+        QTest::newRow("places in SI")
+            << QStringList{"places", "--units", "si", "--region", "wyoming", "--format", "csv"} << 0
+            << "region,place,elevation_m,outdoor_c,barometric_pressure_kpa\n"
+               "Wyoming,Big Piney,2124,-30.0,78.26\n";
+        QTest::newRow("places in SI as text")
+            << QStringList{"places", "--units", "si", "--region", "wyoming"} << 0
+            << "Elevation (m)  Outdoor (\u00B0C)  Pressure (kPa)";
     }
     void outcomes() {
         QFETCH(QStringList, args);
@@ -476,6 +687,18 @@ private slots:
         QTest::newRow("save-job over a named pipe")
             << QStringList{"save-job", "%DIR%/pipe.vevi"} << 1
             << "it is a device or a pipe, not a regular file";
+        QTest::newRow("SI value longer than its box")
+            << QStringList{"compute", "--units", "si", "--indoor", "18.3333"} << 1
+            << "--indoor \"18.3333\": at most 6 characters";
+        QTest::newRow("SI grouped capacity")
+            << QStringList{"sweep", "--units", "si", "--blow-thru-capacity", "4,719"} << 1
+            << "vevi sweep: --blow-thru-capacity \"4,719\": " + separators;
+        QTest::newRow("SI number and unit")
+            << QStringList{"compute", "--units", "si", "--outdoor", "-20C"} << 1 << notNumber;
+        QTest::newRow("save-job of an SI job refused in SI")
+            << QStringList{"save-job", "--job", "%DIR%/si-hot.vevi",
+                           "--units",  "us",    "%DIR%/new.vevi"}
+            << 1 << "indoor \"70\": The indoor temperature must be between -1.1 and 65.5";
         QTest::newRow("bare place name")
             << QStringList{"compute", "--place", "portland"} << 2
             << "--place \"portland\": give the region too: Maine/Portland; Oregon/Portland";

@@ -88,4 +88,6 @@ private slots:
     void reportedInputTexts();
     void matchedTextsInSi_data();
     void matchedTextsInSi();
+    void convertedTexts_data();
+    void convertedTexts();
 };

@@ -203,7 +203,7 @@ void TestReportText::noInchPoundUnitInSi() {
     const ComparisonReport report = DefaultReport();
     // No system given is inch-pound.
     const auto write = [&report, form](std::optional<UnitSystem> system) {
-        const std::string place = "Alberta/Calgary";
+        const std::string place = "Quebec/Montreal";
         switch (form) {
             case 0:
                 return Q(system ? ReportText(report, place, *system) : ReportText(report, place));

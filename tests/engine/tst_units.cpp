@@ -378,3 +378,44 @@ void TestUnits::matchedTextsInSi() {
     QCOMPARE(QString::fromStdString(t.drawThru), draw);
     QCOMPARE(QString::fromStdString(t.tooLong), tooLong);
 }
+
+// A text moved to the other system's box: SI to inch-pound the fewest decimals that show the
+// same SI figure and fit the box, within the inch-pound range.
+void TestUnits::convertedTexts_data() {
+    QTest::addColumn<int>("field");
+    QTest::addColumn<bool>("toSi");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("converted");
+    const auto row = [](const char* name, Field f, bool toSi, const char* text, const char* to) {
+        QTest::newRow(name) << static_cast<int>(f) << toSi << text << to;
+    };
+    row("indoor", Field::IndoorTemp, false, "18.3", "65");
+    row("indoor top needs a decimal", Field::IndoorTemp, false, "65.5", "149.9");
+    row("rise top", Field::BloThruTempRise, false, "88.8", "159.8");
+    row("outdoor whole to fit its box", Field::OutdoorTemp, false, "-30.1", "-22");
+    row("outdoor", Field::OutdoorTemp, false, "-17.8", "0");
+    row("elevation", Field::Elevation, false, "2124", "6969");
+    row("fan", Field::DrawThruFanCapacity, false, "4719", "9999");
+    row("fan top", Field::BloThruFanCapacity, false, "235973", "499999");  // 499,998.52
+    row("out of range converted as it is", Field::IndoorTemp, false, "100", "212");
+    row("to SI as the box shows it", Field::IndoorTemp, true, "65", "18.3");
+    row("to SI rise kept in range", Field::BloThruTempRise, true, "160", "88.8");
+}
+
+void TestUnits::convertedTexts() {
+    QFETCH(int, field);
+    QFETCH(bool, toSi);
+    QFETCH(QString, text);
+    QFETCH(QString, converted);
+    const auto f = static_cast<Field>(field);
+    const UnitSystem from = toSi ? UnitSystem::US : UnitSystem::SI;
+    const UnitSystem to = toSi ? UnitSystem::SI : UnitSystem::US;
+    const std::string got = ConvertedFieldText(f, text.toStdString(), from, to);
+    QCOMPARE(QString::fromStdString(got), converted);
+    QCOMPARE(ConvertedFieldText(f, text.toStdString(), from, from), text.toStdString());
+    // A text in range stays in range, and fits its box, in the other system.
+    if (!RangeWarning(f, text.toStdString(), from)) {
+        QVERIFY2(!RangeWarning(f, got, to), got.c_str());
+        QCOMPARE(CutToLongest(f, got, to), got);
+    }
+}
