@@ -362,4 +362,44 @@ ShownFigures FiguresIn(const ComparisonReport& report, UnitSystem system) {
     return figures;
 }
 
+std::string LimitTextIn(Field field, double inchPound, UnitSystem system) {
+    if (system == UnitSystem::US) return PlainNumberText(inchPound);
+    const Measure measure = MeasureOf(field);
+    return FormatNumber(ToSystem(measure, inchPound, system), PlainPattern(measure));
+}
+
+std::string MatchPromptIn(MatchKind kind, UnitSystem system) {
+    std::string prompt = MatchPrompt(kind);
+    if (system == UnitSystem::US) return prompt;
+    const Measure measure = kind == MatchKind::Airflow ? Measure::Airflow : Measure::HeatRate;
+    const std::string us = std::string("(") + Symbol(measure, UnitSystem::US) + ")";
+    const std::size_t at = prompt.rfind(us);
+    if (at != std::string::npos)
+        prompt.replace(at, us.size(), std::string("(") + Symbol(measure, system) + ")");
+    return prompt;
+}
+
+double DesiredInchPound(MatchKind kind, double desired, UnitSystem system) {
+    return ToInchPound(kind == MatchKind::Airflow ? Measure::Airflow : Measure::HeatRate, desired,
+                       system);
+}
+
+MatchedTexts MatchedCapacityTextsIn(const MatchedCapacities& matched, UnitSystem system) {
+    if (system == UnitSystem::US) return MatchedCapacityTexts(matched);
+    const std::string pattern = PlainPattern(Measure::Airflow);
+    const auto text = [&](double cfm) {
+        return FormatNumber(ToSystem(Measure::Airflow, cfm, system), pattern);
+    };
+    MatchedTexts t{text(matched.BloThruCfm), text(matched.DrawThruCfm), {}};
+    const auto check = [&t, system](Field field, const std::string& shown, const char* name) {
+        if (static_cast<int>(shown.size()) <= RangeIn(field, system).longestText) return;
+        if (!t.tooLong.empty()) t.tooLong += '\n';
+        t.tooLong += std::string("The matched ") + name + " fan capacity, " + shown + " " +
+                     Symbol(Measure::Airflow, system) + ", does not fit its box";
+    };
+    check(Field::BloThruFanCapacity, t.bloThru, "Blow Thru");
+    check(Field::DrawThruFanCapacity, t.drawThru, "Draw Thru");
+    return t;
+}
+
 }  // namespace vevi

@@ -10,6 +10,7 @@
 
 #include "comparison.h"
 #include "fields.h"
+#include "matching.h"
 #include "results.h"
 
 namespace vevi {
@@ -112,5 +113,20 @@ struct ShownFigures {
 // Every figure of the report as shown in the system. Inch-pound gives the report's own texts;
 // SI converts each number and writes it at its display rounding in the same manner.
 ShownFigures FiguresIn(const ComparisonReport& report, UnitSystem system);
+
+// --- The limit boxes ---
+
+// An actual discharge temperature or rise (inch-pound) as a limit box shows it in the system:
+// inch-pound whole to the last digit, SI at its display rounding without grouping.
+std::string LimitTextIn(Field field, double inchPound, UnitSystem system);
+
+// --- Matching in the system ---
+
+// The matching prompt naming the system's unit.
+std::string MatchPromptIn(MatchKind kind, UnitSystem system);
+// The desired figure typed in the system, in inch-pound (MBH or cfm).
+double DesiredInchPound(MatchKind kind, double desired, UnitSystem system);
+// The matched capacities as the system's boxes take them, or why they do not fit.
+MatchedTexts MatchedCapacityTextsIn(const MatchedCapacities& matched, UnitSystem system);
 
 }  // namespace vevi

@@ -18,6 +18,8 @@ namespace {
 
 // Geometry in twips.
 constexpr double kClientWidth = 10110;
+constexpr auto kInchPoundNote = "Worked in inch-pound units (\u00B0F, in. Hg, cfm, MBH)";
+constexpr int kInchPoundNoteMargin = 8;  // pixels from the right edge and the separator
 constexpr double kClientHeight = 5025;
 constexpr double kTitleLeft = 120;
 constexpr double kLineLeft = 240;
@@ -101,8 +103,21 @@ frmFormulas::frmFormulas(QWidget* mainWindow)
 
     BuildSection(kBloThruTop, "Blow Thru System", Arrangement::BloThru);
 
+    // At the right end of the Draw Thru section's last line, which ends far short of it.
+    inchPoundNote_ = new QLabel(QString::fromUtf8(kInchPoundNote), this);
+    inchPoundNote_->setObjectName("lblInchPoundNote");
+    inchPoundNote_->setFont(LabelFont());
+    FitToText(inchPoundNote_);
+    inchPoundNote_->move(width() - inchPoundNote_->width() - kInchPoundNoteMargin,
+                         Px(kSeparatorTop) - inchPoundNote_->height() - kInchPoundNoteMargin / 2);
+    inchPoundNote_->hide();
+
     LayoutLines();
     DescribeNamedControls(this);
+}
+
+void frmFormulas::ShowInchPoundNote(bool shown) {
+    inchPoundNote_->setVisible(shown);
 }
 
 QLabel* frmFormulas::AddLabel(std::optional<FormulaSlot> slot, const QString& text) {

@@ -37,6 +37,9 @@ public:
     // it. Without one the window keeps its offsets from the main window's outer frame.
     void SetAnchor(QWidget* button);
 
+    // A line saying the formulas are worked in inch-pound, for a window showing other units.
+    void ShowInchPoundNote(bool shown);
+
     void cmdShowGraphics_Click();
     // Printing hides "Show graphics" for the time of the print.
     void ShowGraphicsButton(bool visible);
@@ -52,6 +55,8 @@ protected:
 
 private:
     // One item of a formula line: a single text, or a fraction of two texts over each other.
+    QLabel* inchPoundNote_ = nullptr;
+
     struct Item {
         QLabel* text = nullptr;
         QLabel* numerator = nullptr;

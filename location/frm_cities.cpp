@@ -22,8 +22,9 @@
 #include "palettes.h"
 #include "settings_store.h"
 #include "twips.h"
-#include "window_frame.h"
+#include "units.h"
 #include "utf8_text.h"
+#include "window_frame.h"
 
 namespace vevi {
 namespace {
@@ -152,13 +153,13 @@ void frmCities::CreateControls() {
     AddLabel(this, "lblElevation", "Elevation", TwipsRect(2490, 1605, 1275, 240));
     txtElevation_ =
         AddTextBox(this, "txtElevation", "Elevation, feet", "0", TwipsRect(2520, 1815, 735, 285));
-    AddLabel(this, "lblFeet", "ft.", TwipsRect(3300, 1830, 375, 285));
+    lblFeet_ = AddLabel(this, "lblFeet", "ft.", TwipsRect(3300, 1830, 375, 285));
     cmdOK_ = AddButton(this, "cmdOK", "OK", TwipsRect(255, 2940, 945, 375));
     txtBarometricPressure_ =
         AddTextBox(this, "txtBarometricPressure", "Barometric pressure, inches of mercury", "29.92",
                    TwipsRect(2505, 2415, 735, 285));
     txtBarometricPressure_->setEnabled(false);
-    AddLabel(this, "lblHg", "\" Hg", TwipsRect(3315, 2430, 585, 285));
+    lblHg_ = AddLabel(this, "lblHg", "\" Hg", TwipsRect(3315, 2430, 585, 285));
     AddLabel(this, "lblBarometricPressure", "Barometric Pressure",
              TwipsRect(2490, 2220, 1785, 240));
     AddLabel(this, "lblInstructions", "Select a city or enter an elevation and press OK",
@@ -168,7 +169,7 @@ void frmCities::CreateControls() {
     txtOutdoorTemp_ = AddTextBox(this, "txtOutdoorTemp", "Outdoor design temperature, °F", "0",
                                  TwipsRect(2520, 3045, 735, 285));
     AddLabel(this, "Label1", "Outdoor design temperature", TwipsRect(2505, 2850, 2370, 195));
-    AddLabel(this, "Label2", "°F", TwipsRect(3345, 3060, 585, 285));
+    Label2_ = AddLabel(this, "Label2", "°F", TwipsRect(3345, 3060, 585, 285));
     lstState_ = states;
     lstCities_ = cities;
 
@@ -258,8 +259,11 @@ void frmCities::lstState_Click() {
 void frmCities::lstCities_Click() {
     if (const auto place =
             LocationTable::LookUpCity(lstState_->currentRow(), lstCities_->currentRow())) {
-        txtElevation_->setText(QString::number(place->ElevationFeet));
-        txtOutdoorTemp_->setText(QString::number(place->DesignTempF));
+        const auto in = [this](Field field, int inchPound) {
+            return QString::fromStdString(FieldTextIn(field, std::to_string(inchPound), units_));
+        };
+        txtElevation_->setText(in(Field::Elevation, place->ElevationFeet));
+        txtOutdoorTemp_->setText(in(Field::OutdoorTemp, place->DesignTempF));
     }
     UpdateBaroPressure();
 }
@@ -290,15 +294,42 @@ void frmCities::lstCities_KeyPress(int keyAscii) {
 // ---- Elevation and pressure ----
 
 void frmCities::UpdateBaroPressure() {
-    const double elevation = LeadingNumber(txtElevation_->text().toStdString());
+    const double elevation =
+        InchPoundNumber(Field::Elevation, txtElevation_->text().toStdString(), units_);
     // Only for elevations the main window accepts: above the top of the standard atmosphere
     // there is no pressure, and far below sea level it runs to hundreds of digits.
     const std::optional<double> pressure =
         elevation >= kLowestElevation && elevation <= kHighestElevation
             ? CheckedBaroPressure(elevation)
             : std::nullopt;
-    txtBarometricPressure_->setText(
-        pressure ? QString::fromStdString(FormatNumber(*pressure, kPressurePattern)) : QString());
+    if (!pressure) return txtBarometricPressure_->setText(QString());
+    txtBarometricPressure_->setText(QString::fromStdString(
+        units_ == UnitSystem::US
+            ? FormatNumber(*pressure, kPressurePattern)
+            : SiText(Measure::Pressure, ToSystem(Measure::Pressure, *pressure, units_))));
+}
+
+void frmCities::SetUnits(UnitSystem units) {
+    if (units == units_) return;
+    const bool si = units == UnitSystem::SI;
+    lblFeet_->setText(si ? Symbol(Measure::Length, units) : "ft.");
+    lblHg_->setText(si ? Symbol(Measure::Pressure, units) : "\" Hg");
+    Label2_->setText(QString::fromUtf8(Symbol(Measure::Temperature, units)));
+    txtElevation_->setAccessibleName(si ? "Elevation, metres" : "Elevation, feet");
+    txtBarometricPressure_->setAccessibleName(si ? "Barometric pressure, kilopascals"
+                                                 : "Barometric pressure, inches of mercury");
+    txtOutdoorTemp_->setAccessibleName(QString("Outdoor design temperature, ") +
+                                       QString::fromUtf8(Symbol(Measure::Temperature, units)));
+    const bool pressureShown = !txtBarometricPressure_->text().isEmpty();
+    const auto carry = [this, units](QLineEdit* box, Field field) {
+        if (box->text().isEmpty()) return;
+        box->setText(QString::fromStdString(
+            ConvertedFieldText(field, box->text().toStdString(), units_, units)));
+    };
+    carry(txtElevation_, Field::Elevation);
+    carry(txtOutdoorTemp_, Field::OutdoorTemp);
+    units_ = units;
+    if (pressureShown) UpdateBaroPressure();
 }
 
 void frmCities::txtElevation_Change() {

@@ -10,6 +10,9 @@
 #include <QDialog>
 #include <QPointer>
 
+#include "units.h"
+
+class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
@@ -50,6 +53,10 @@ public:
     // Whether OK remembers the pick in the settings ("Save Settings on Exit").
     void SetRememberPick(bool remember) { rememberPick_ = remember; }
 
+    // The elevation, pressure and outdoor temperature in `units`, the texts held converted.
+    void SetUnits(UnitSystem units);
+    UnitSystem Units() const { return units_; }
+
     // Escape and the title bar's close button land here: they act as Cancel.
     void reject() override;
 
@@ -71,6 +78,7 @@ private:
     SettingsStore& settings_;
     bool rememberPick_ = true;
     bool loaded_ = false;
+    UnitSystem units_ = UnitSystem::US;
     // The application's focus window, to tell a return from another window of the program
     // from a return from another program.
     QPointer<QWindow> lastFocusWindow_;
@@ -80,6 +88,9 @@ private:
     QLineEdit* txtElevation_ = nullptr;
     QLineEdit* txtBarometricPressure_ = nullptr;
     QLineEdit* txtOutdoorTemp_ = nullptr;
+    QLabel* lblFeet_ = nullptr;
+    QLabel* lblHg_ = nullptr;
+    QLabel* Label2_ = nullptr;
     QPushButton* cmdOK_ = nullptr;
     QPushButton* cmdCancel_ = nullptr;
 };

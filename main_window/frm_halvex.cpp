@@ -31,6 +31,7 @@
 #include "settings_store.h"
 #include "twips.h"
 #include "window_frame.h"
+#include "window_units.h"
 
 namespace vevi {
 namespace {
@@ -74,7 +75,8 @@ frmHalvex::frmHalvex(Prompts* prompts, SettingsStore* settings)
         client, diagram_->WheelTimer(),
         std::vector<QWidget*>{cmdGo_, cmdSelectCity_, cmdShowFormulas_});
     printing_ = std::make_unique<PagePrinting>(*prompts_, *page_, this);
-    jobs_ = new JobFiles(*prompts_, *settings_, *session_, boxes_, this);
+    units_ = new WindowUnits(*session_, boxes_, *settings_, this);
+    jobs_ = new JobFiles(*prompts_, *settings_, *session_, *units_, boxes_, this);
     CreateMenus();
     keys_ = new KeyboardNavigation(this, boxes_, {cmdSelectCity_, cmdGo_, cmdShowFormulas_});
     // A fixed border: the client area never changes size.
@@ -86,6 +88,9 @@ frmHalvex::frmHalvex(Prompts* prompts, SettingsStore* settings)
     connect(windows_.get(), &SecondaryWindows::locationDialogClosed, this,
             &frmHalvex::LocationDialog_Closed);
     rangeCheck_ = std::make_unique<RangeCheck>(*prompts_, *session_, this);
+    connect(units_, &WindowUnits::unitsChanged, labels_, &ResultLabels::SetUnits);
+    connect(units_, &WindowUnits::unitsChanged, windows_.get(), &SecondaryWindows::SetUnits);
+    connect(units_, &WindowUnits::unitsChanged, this, [this] { Session_ShownChanged(true); });
     DescribeNamedControls(this);
 }
 
@@ -120,7 +125,7 @@ void frmHalvex::CreateButtons() {
 void frmHalvex::CreateMenus() {
     auto* results = new ResultsExport(*prompts_, *session_, *jobs_, *page_,
                                       std::vector<QWidget*>(boxes_.begin(), boxes_.end()), this);
-    const MainMenu m = BuildMainMenu(menuBar(), *jobs_, *results);
+    const MainMenu m = BuildMainMenu(menuBar(), *jobs_, *results, *units_);
     using Handler = void (frmHalvex::*)();
     const std::pair<QAction*, Handler> handlers[] = {
         {m.color, &frmHalvex::mnuColor_Click},
@@ -143,9 +148,8 @@ void frmHalvex::CreateMenus() {
     FollowShown(m.printGraphics, m.printFormulas);
 }
 
-// Everything that says whether a comparison is on display follows the session, in the
-// documented order: the results, the wheels, the button's caption, "Show formulae", the
-// print items (copy and export follow it on their own).
+// Every "shown" mirror follows the session, in the documented order: the results, the wheels,
+// the button's caption, "Show formulae", the print items (copy and export on their own).
 void frmHalvex::FollowShown(QMenu* printGraphics, QAction* printFormulas) {
     ComparisonSession* s = session_;
     connect(s, &ComparisonSession::shownChanged, this, &frmHalvex::Session_ShownChanged);
@@ -169,6 +173,7 @@ void frmHalvex::Form_Load() {
     const bool restore = mnuSaveSettings_->isChecked();
     Box(Field::OutdoorTemp)->PutText(restore ? settings_->OutdoorText() : "0");
     Box(Field::Elevation)->PutText(restore ? settings_->ElevationText() : "0");
+    units_->Switch(settings_->Units());
     show();
     activateWindow();
     cmdSelectCity_->setFocus();
@@ -180,7 +185,8 @@ bool frmHalvex::OpenJob(const QString& path) {
 }
 
 void frmHalvex::SaveSettings() {
-    auto number = [this](Field field) { return LeadingNumber(Box(field)->text().toStdString()); };
+    const ComparisonInputs texts = units_->InchPoundInputs();  // the keys hold inch-pound
+    auto number = [&texts](Field field) { return LeadingNumber(texts.FieldText(field)); };
     settings_->SetOutdoor(number(Field::OutdoorTemp));
     settings_->SetElevation(number(Field::Elevation));
     settings_->SetSaveOnExit(mnuSaveSettings_->isChecked());
@@ -214,15 +220,12 @@ void frmHalvex::EndProgram() {
 void frmHalvex::cmdGo_Click() {
     // A click that took the focus from a box whose value is then refused does nothing.
     if (!rangeCheck_->RunPending()) return;
-    if (session_->Shown())
-        session_->Stop();
-    else
-        StartComparison();
+    session_->Shown() ? session_->Stop() : StartComparison();
 }
 
 void frmHalvex::StartComparison() {
     if (!rangeCheck_->Accepts(*Box(Field::Elevation))) return;
-    if (!session_->Start(TextsOf(boxes_))) {
+    if (!session_->Start(TextsOf(boxes_), units_->InchPoundInputs())) {
         prompts_->Warn(kNoResultText, kInvalidValueTitle);
         return;
     }
@@ -231,10 +234,8 @@ void frmHalvex::StartComparison() {
 
 // The session's report on display, or its end: the first of the "shown" mirrors.
 void frmHalvex::Session_ShownChanged(bool shown) {
-    if (!shown) {
-        ClearResults();
-        return;
-    }
+    if (!shown) return ClearResults();
+    if (!session_->Shown()) return;  // other units with nothing on display
     const ComparisonReport& report = *session_->Report();
     WriteResults();
     diagram_->SizeDrawThruFlame(report);
@@ -253,7 +254,7 @@ void frmHalvex::WriteResults() {
 
 void frmHalvex::WriteLimit(Field field, double value) {
     // The actual value is shown whole: cut to the box's length it would be a wrong figure.
-    Box(field)->PutWholeText(QString::fromStdString(PlainNumberText(value)));
+    Box(field)->PutWholeText(QString::fromStdString(LimitTextIn(field, value, units_->Units())));
 }
 
 void frmHalvex::LayoutResults() {
@@ -279,11 +280,9 @@ void frmHalvex::ClearResults() {
     labels_->Clear();
     diagram_->HideFlames();
     labels_->ShowActualRowCaptions(false);
-    const SharedValues& saved = session_->Shared();
-    Box(Field::BloThruDisTemp)->PutText(QString::fromStdString(saved.SavedBloThruDisTemp));
-    Box(Field::BloThruTempRise)->PutText(QString::fromStdString(saved.SavedBloThruTempRise));
-    Box(Field::DrawThruDisTemp)->PutText(QString::fromStdString(saved.SavedDrawThruDisTemp));
-    Box(Field::DrawThruTempRise)->PutText(QString::fromStdString(saved.SavedDrawThruTempRise));
+    for (Field f : {Field::BloThruDisTemp, Field::BloThruTempRise, Field::DrawThruDisTemp,
+                    Field::DrawThruTempRise})
+        Box(f)->PutText(QString::fromStdString(session_->SavedLimitText(f)));
     diagram_->ShowNetRules(false);
     --stopGuard_;
 }
@@ -305,7 +304,7 @@ void frmHalvex::mnuViewPresentation_Click() {
 }
 
 void frmHalvex::InputBox_GotFocus(InputBox* box) {
-    box->setSelection(0, std::min<int>(box->Row().selectOnFocus, box->text().size()));
+    box->SelectFirst(box->Row().selectOnFocus);
 }
 
 void frmHalvex::InputBox_KeyMove(InputBox* box, layout::Target target) {
@@ -313,12 +312,12 @@ void frmHalvex::InputBox_KeyMove(InputBox* box, layout::Target target) {
     keys_->MoveTo(target);
     if (target.kind == layout::Target::Box && box->GetField() == Field::OutdoorTemp) {
         InputBox* next = Box(target.field);
-        next->setSelection(0, std::min<int>(kElevationSelectedFromOutdoor, next->text().size()));
+        next->SelectFirst(kElevationSelectedFromOutdoor);
     }
 }
 
 void frmHalvex::InputBox_Change() {
-    if (stopGuard_ == 0) session_->Stop();
+    if (stopGuard_ == 0 && !units_->Converting()) session_->Stop();
 }
 
 bool frmHalvex::focusNextPrevChild(bool) {
@@ -328,13 +327,14 @@ bool frmHalvex::focusNextPrevChild(bool) {
 
 void frmHalvex::Match(MatchKind kind) {
     session_->Stop();
-    const QString answer = prompts_->AskText(MatchPrompt(kind), kMatchPromptTitle);
+    const auto prompt = QString::fromStdString(MatchPromptIn(kind, units_->Units()));
+    const QString answer = prompts_->AskText(prompt, kMatchPromptTitle);
     // The elevation is checked before anything is written: the start would refuse it.
     const auto desired = ReadMatchAnswer(answer.toStdString());
     if (!desired || !rangeCheck_->Accepts(*Box(Field::Elevation))) return;
-    const auto matched = session_->Match(kind, *desired, TextsOf(boxes_));
+    const auto matched = session_->Match(kind, *desired, units_->InchPoundInputs());
     if (!matched) return;  // a zero divisor: nothing sound to write
-    const MatchedTexts texts = MatchedCapacityTexts(*matched);
+    const MatchedTexts texts = MatchedCapacityTextsIn(*matched, units_->Units());
     if (!texts.tooLong.empty()) {
         prompts_->Warn(QString::fromStdString(texts.tooLong), kInvalidValueTitle);
         return;

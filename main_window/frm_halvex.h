@@ -8,7 +8,8 @@
 //
 // The window owns the controls the documents name and their handlers; collaborators own the
 // rest: the diagram, the session, the result labels, job files, copy and export, keyboard
-// navigation, the range check on leaving a box and the secondary windows.
+// navigation, the range check on leaving a box, the secondary windows and the units shown
+// (the boxes hold texts in those units; the session converts them in).
 //
 // Naming: handlers of the documents are `control_Event` (cmdGo_Click); signals and Qt
 // overrides are camelCase; everything else is PascalCase.
@@ -41,6 +42,7 @@ class Prompts;
 class ResultLabels;
 class SecondaryWindows;
 class SettingsStore;
+class WindowUnits;
 
 class frmHalvex : public QMainWindow {
     Q_OBJECT
@@ -126,6 +128,7 @@ private:
     std::unique_ptr<SecondaryWindows> windows_;
     std::unique_ptr<RangeCheck> rangeCheck_;
     JobFiles* jobs_ = nullptr;
+    WindowUnits* units_ = nullptr;
     KeyboardNavigation* keys_ = nullptr;
     FrameCentring* centring_ = nullptr;
 

@@ -25,6 +25,8 @@ public:
         connect(box, &QLineEdit::textChanged, this, [this](const QString& text) { old_ = text; });
     }
 
+    void SetLongest(int longest) { longest_ = longest; }
+
     State validate(QString& input, int& position) const override {
         if (longest_ == 0 || input.size() <= longest_) return Acceptable;
         // What was put in lies between the part the old text keeps in front and behind.
@@ -63,16 +65,44 @@ InputBox::InputBox(const layout::BoxSpec& row, QWidget* parent) : QLineEdit(pare
 }
 
 int InputBox::LongestText() const {
-    return RuleOf(row_.field).longestText;
+    return RangeIn(row_.field, units_).longestText;
 }
 
-QString InputBox::Fitted(Field field, const QString& text) {
-    const int longest = RuleOf(field).longestText;
+void InputBox::SetUnits(UnitSystem units) {
+    units_ = units;
+    // SI texts run a character or two longer in the same boxes: they use the inner margins.
+    const bool si = units == UnitSystem::SI;
+    const int margin = row_.tight || si ? -kInnerMargin : 0;
+    setTextMargins(margin, 0, margin, 0);
+    const double left = si && row_.siLeft > 0 ? row_.siLeft : row_.left;
+    const double width = si && row_.siWidth > 0 ? row_.siWidth : row_.width;
+    setGeometry(TwipsRect(left, row_.top, width, row_.height));
+    // "Elevation, feet": the name ends in the unit.
+    QString name = QString::fromUtf8(row_.accessibleName);
+    const Measure measure = MeasureOf(row_.field);
+    const bool length = measure == Measure::Length;
+    const QString us = length ? "feet" : Symbol(measure, UnitSystem::US);
+    const QString shown = !length                   ? QString::fromUtf8(Symbol(measure, units))
+                          : units == UnitSystem::SI ? "metres"
+                                                    : "feet";
+    if (name.endsWith(us)) name = name.left(name.size() - us.size()) + shown;
+    setAccessibleName(name);
+    static_cast<LongestTextValidator*>(const_cast<QValidator*>(validator()))
+        ->SetLongest(LongestText());
+}
+
+QString InputBox::Fitted(const QString& text) const {
+    const int longest = LongestText();
     return longest > 0 ? text.left(longest) : text;
 }
 
+void InputBox::SelectFirst(int characters) {
+    const int length = static_cast<int>(text().size());
+    setSelection(0, units_ == UnitSystem::US ? std::min(characters, length) : length);
+}
+
 void InputBox::PutText(const QString& text) {
-    PutWholeText(Fitted(GetField(), text));
+    PutWholeText(Fitted(text));
 }
 
 void InputBox::PutWholeText(const QString& text) {

@@ -8,6 +8,7 @@
 
 #include "comparison.h"
 #include "main_layout.h"
+#include "units.h"
 
 namespace vevi {
 
@@ -19,9 +20,16 @@ public:
 
     const layout::BoxSpec& Row() const { return row_; }
     Field GetField() const { return row_.field; }
+    // In the units the box's texts are in.
     int LongestText() const;
-    // `text` as the box of `field` takes it from the program: cut to the longest text.
-    static QString Fitted(Field field, const QString& text);
+    // The units of the box's texts: the longest text and the range follow them.
+    UnitSystem Units() const { return units_; }
+    void SetUnits(UnitSystem units);
+    // `text` as the box takes it from the program: cut to the longest text.
+    QString Fitted(const QString& text) const;
+    // Selects the first `characters` of the text (all of a shorter one). An SI text, a
+    // character or two longer than the inch-pound one the count is for, is selected whole.
+    void SelectFirst(int characters);
     // A text put in by the program: cut to the longest text, as typing is.
     void PutText(const QString& text);
     // A text shown whole whatever its length (the actual values of a result layout).
@@ -39,6 +47,7 @@ protected:
 
 private:
     const layout::BoxSpec& row_;
+    UnitSystem units_ = UnitSystem::US;
 };
 
 // The texts of the nine boxes, as a comparison takes them.

@@ -19,6 +19,7 @@
 #include "prompts.h"
 #include "settings_store.h"
 #include "utf8_text.h"
+#include "window_units.h"
 
 namespace vevi {
 namespace {
@@ -59,11 +60,12 @@ QString DraggedJob(const QMimeData* data) {
 }  // namespace
 
 JobFiles::JobFiles(Prompts& prompts, SettingsStore& settings, ComparisonSession& session,
-                   const Boxes& boxes, QWidget* window)
+                   WindowUnits& units, const Boxes& boxes, QWidget* window)
     : QObject(window),
       prompts_(prompts),
       settings_(settings),
       session_(session),
+      units_(units),
       boxes_(boxes),
       window_(window) {
     setObjectName("jobFiles");
@@ -117,8 +119,7 @@ bool JobFiles::Open(const QString& path) {
     // comparison, and nothing is range-checked until a box is left or a comparison starts.
     session_.Stop();
     for (Field field : kJobFields)
-        boxes_[static_cast<std::size_t>(field)]->PutText(
-            QString::fromStdString(read.job->inputs.FieldText(field)));
+        units_.Put(field, read.job->inputs.FieldText(field), read.job->units);
     jobNote_ = read.job->note;
     lastPlace_.reset();
     // A place of the table is where the location dialog opens next, as a pick of it would;
@@ -137,10 +138,10 @@ bool JobFiles::Open(const QString& path) {
 
 bool JobFiles::Save(const QString& path) {
     Job job;
-    job.inputs = session_.UserInputs(TextsOf(boxes_));
-    if (lastPlace_ && BoxText(Field::Elevation) == lastPlace_->elevation &&
-        BoxText(Field::OutdoorTemp) == lastPlace_->outdoorTemp)
-        job.place = NameOfPlace(lastPlace_->state, lastPlace_->city);
+    // In the units shown, and saying so.
+    job.units = units_.Units();
+    job.inputs = units_.UserTexts(job.units);
+    if (!ShownPlace().empty()) job.place = NameOfPlace(lastPlace_->state, lastPlace_->city);
     job.note = jobNote_;
     const QString error = WriteJob(job, path);
     if (!error.isEmpty()) {
@@ -198,16 +199,29 @@ void JobFiles::PlacePicked(int state, int city, const QString& elevation,
                            const QString& outdoorTemp) {
     lastPlace_.reset();
     const auto values = LocationTable::LookUpCity(state, city);
-    if (!values || elevation != QString::number(values->ElevationFeet) ||
-        outdoorTemp != QString::number(values->DesignTempF))
+    if (!values || elevation != PlaceText(Field::Elevation, values->ElevationFeet) ||
+        outdoorTemp != PlaceText(Field::OutdoorTemp, values->DesignTempF))
         return;
     lastPlace_ = PlacePick{state, city, BoxText(Field::Elevation), BoxText(Field::OutdoorTemp)};
 }
 
+QString JobFiles::PlaceText(Field field, int inchPound) const {
+    return QString::fromStdString(FieldTextIn(field, std::to_string(inchPound), units_.Units()));
+}
+
+bool JobFiles::BoxesHoldPlace(int state, int city) const {
+    const auto values = LocationTable::LookUpCity(state, city);
+    return values &&
+           BoxText(Field::Elevation) == PlaceText(Field::Elevation, values->ElevationFeet) &&
+           BoxText(Field::OutdoorTemp) == PlaceText(Field::OutdoorTemp, values->DesignTempF);
+}
+
+// The place's texts as they were put in, or as the boxes show them in other units since.
 std::string JobFiles::ShownPlace() const {
-    if (!lastPlace_ || BoxText(Field::Elevation) != lastPlace_->elevation ||
-        BoxText(Field::OutdoorTemp) != lastPlace_->outdoorTemp)
-        return {};
+    if (!lastPlace_) return {};
+    const bool asPut = BoxText(Field::Elevation) == lastPlace_->elevation &&
+                       BoxText(Field::OutdoorTemp) == lastPlace_->outdoorTemp;
+    if (!asPut && !BoxesHoldPlace(lastPlace_->state, lastPlace_->city)) return {};
     return FullPlaceName({lastPlace_->state, lastPlace_->city});
 }
 

@@ -21,13 +21,15 @@ class ComparisonSession;
 class InputBox;
 class Prompts;
 class SettingsStore;
+class WindowUnits;
 
 class JobFiles : public QObject {
     Q_OBJECT
 public:
     using Boxes = std::array<InputBox*, kFieldCount>;
+    // The boxes' texts are in the units of `units`; a job's are carried to them.
     JobFiles(Prompts& prompts, SettingsStore& settings, ComparisonSession& session,
-             const Boxes& boxes, QWidget* window);
+             WindowUnits& units, const Boxes& boxes, QWidget* window);
 
     // Open Job…, Save Job As… and Recent Jobs, with a separator below them.
     void AddMenuItems(QMenu* file);
@@ -58,10 +60,15 @@ private:
     void AddRecentJob(const QString& path);
     void SetRecentJobs(const QStringList& paths);
     QString BoxText(Field field) const;
+    // A figure of the place table as the boxes show it in the window's units.
+    QString PlaceText(Field field, int inchPound) const;
+    // The place's own elevation and outdoor temperature, as the boxes show them now.
+    bool BoxesHoldPlace(int state, int city) const;
 
     Prompts& prompts_;
     SettingsStore& settings_;
     ComparisonSession& session_;
+    WindowUnits& units_;
     Boxes boxes_;
     QWidget* window_;
     QMenu* mnuRecentJobs_ = nullptr;

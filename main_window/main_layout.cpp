@@ -29,9 +29,9 @@ constexpr Target kNowhere{};
 const std::vector<LabelSpec> kLabels = {
     // The three general inputs: caption left of the box, unit right of it.
     {"Label2", "Indoor Temperature", 0, 275, 2220, 240, Style::Caption, Align::Right, Group::Fixed, {}, {}},
-    {"Label5", "\u00B0F", 2805, 275, 195, 240, Style::Caption, Align::Left, Group::Fixed, {}, {}},
+    {"Label5", "\u00B0F", 2805, 275, 195, 240, Style::Caption, Align::Left, Group::Fixed, {}, {}, nullptr, 2775, 225},
     {"Label1", "Outdoor Temperature", 0, 610, 2220, 240, Style::Caption, Align::Right, Group::Fixed, {}, {}},
-    {"Label4", "\u00B0F", 2775, 610, 225, 240, Style::Caption, Align::Left, Group::Fixed, {}, {}},
+    {"Label4", "\u00B0F", 2775, 610, 225, 240, Style::Caption, Align::Left, Group::Fixed, {}, {}, nullptr, 2820, 225},
     {"Label36", "Elevation", 0, 945, 2220, 240, Style::Caption, Align::Right, Group::Fixed, {}, {}},
     {"Label35", "Ft.", 3030, 945, 400, 240, Style::Caption, Align::Left, Group::Fixed, {}, {}},
     // The limits grid.
@@ -108,9 +108,9 @@ const std::vector<LabelSpec>& Labels() {
 const std::vector<BoxSpec>& Boxes() {
     static const std::vector<BoxSpec> boxes = {
         {F::IndoorTemp, "txtIndoorTemp", "Indoor temperature, \u00B0F",
-         2280, 245, 525, 285, 3, To(F::OutdoorTemp), kNowhere, To(F::OutdoorTemp), true},
+         2280, 245, 525, 285, 3, To(F::OutdoorTemp), kNowhere, To(F::OutdoorTemp), true, 2250, 525},
         {F::OutdoorTemp, "txtOutdoorTemp", "Outdoor temperature, \u00B0F",
-         2280, 580, 480, 285, 3, To(F::Elevation), To(F::IndoorTemp), kNowhere},
+         2280, 580, 480, 285, 3, To(F::Elevation), To(F::IndoorTemp), kNowhere, false, 0, 525},
         {F::Elevation, "txtBaroPress", "Elevation, feet",
          2280, 915, 735, 285, 5, To(F::DrawThruDisTemp), To(F::DrawThruDisTemp), To(F::IndoorTemp)},
         {F::DrawThruDisTemp, "txtDrawThruDisTemp", "Draw Thru maximum discharge temperature, \u00B0F",

@@ -48,6 +48,9 @@ struct LabelSpec {
     QColor color;                   // invalid: the window-text colour
     std::optional<ValueKey> value;  // the result a value label shows
     const char* after = nullptr;    // a small caption stands after this part of its caption
+    // Where a unit caption stands in SI, beside a box of another width, and how wide it is
+    // for the SI symbol; 0: as in inch-pound.
+    double siLeft = 0, siWidth = 0;
 };
 
 // Where the focus goes from a box: another box, the start button, the location dialog,
@@ -68,6 +71,8 @@ struct BoxSpec {
     // The text may use the box's inner margins: the box cannot grow to show its widest text
     // with them.
     bool tight = false;
+    // Where it stands and how wide it is in SI, for its widest text; 0: as in inch-pound.
+    double siLeft = 0, siWidth = 0;
 };
 
 enum class Button { SelectCity, Go, ShowFormulas };

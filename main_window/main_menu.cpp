@@ -8,10 +8,11 @@
 #include "job_files.h"
 #include "named_controls.h"
 #include "results_export.h"
+#include "window_units.h"
 
 namespace vevi {
 
-MainMenu BuildMainMenu(QMenuBar* bar, JobFiles& jobs, ResultsExport& results) {
+MainMenu BuildMainMenu(QMenuBar* bar, JobFiles& jobs, ResultsExport& results, WindowUnits& units) {
     MainMenu m{};
     bar->setObjectName("menuBar");
     QMenu* file = AddSubmenu(bar, "mnuFile", "&File");
@@ -34,6 +35,7 @@ MainMenu BuildMainMenu(QMenuBar* bar, JobFiles& jobs, ResultsExport& results) {
     m.viewDetails->setChecked(true);
     m.viewPresentation = AddMenuItem(view, "mnuViewPresentation", "&Presentation");
     m.viewPresentation->setCheckable(true);
+    units.AddMenuItem(view);
 
     QMenu* special = AddSubmenu(bar, "mnuSpecial", "&Special");
     bar->addMenu(special);

@@ -11,6 +11,7 @@ namespace vevi {
 
 class JobFiles;
 class ResultsExport;
+class WindowUnits;
 
 struct MainMenu {
     QMenu* printGraphics;
@@ -20,6 +21,6 @@ struct MainMenu {
     QAction *about, *userGuide;
 };
 
-MainMenu BuildMainMenu(QMenuBar* bar, JobFiles& jobs, ResultsExport& results);
+MainMenu BuildMainMenu(QMenuBar* bar, JobFiles& jobs, ResultsExport& results, WindowUnits& units);
 
 }  // namespace vevi

@@ -7,14 +7,13 @@
 #include "field_rules.h"
 #include "input_box.h"
 #include "prompts.h"
+#include "units.h"
 
 namespace vevi {
 namespace {
 
 bool IsLimitBox(const InputBox* box) {
-    constexpr std::array kLimits = {Field::BloThruDisTemp, Field::BloThruTempRise,
-                                    Field::DrawThruDisTemp, Field::DrawThruTempRise};
-    return std::find(kLimits.begin(), kLimits.end(), box->GetField()) != kLimits.end();
+    return IsLimitField(box->GetField());
 }
 
 }  // namespace
@@ -47,7 +46,7 @@ void RangeCheck::FocusMoved(QWidget* now) {
 }
 
 bool RangeCheck::Accepts(const InputBox& box) {
-    const auto warning = RangeWarning(box.GetField(), box.text().toStdString());
+    const auto warning = RangeWarning(box.GetField(), box.text().toStdString(), box.Units());
     if (warning) prompts_.Warn(QString::fromStdString(*warning), kInvalidValueTitle);
     return !warning;
 }

@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QStyle>
 
 #include "fonts.h"
@@ -16,6 +17,14 @@ constexpr auto kActualDischarge = "Actual Discharge Temperature (\u00B0F)";
 constexpr auto kActualRise = "Actual Temperature Rise (\u00B0F)";
 constexpr auto kMaxDischarge = "Max. Discharge Temperature (\u00B0F)";
 constexpr auto kMaxRise = "Max. Temperature Rise (\u00B0F)";
+
+// The inch-pound unit names in the captions, and the measure each stands for.
+constexpr std::pair<const char*, Measure> kCaptionUnits[] = {
+    {"cfm", Measure::Airflow},
+    {"MBH", Measure::HeatRate},
+    {"\u00B0F", Measure::Temperature},
+    {"Ft.", Measure::Length},
+};
 
 // A small caption stands this far right of its unit and below its caption's baseline (pixels).
 constexpr int kSubscriptGap = 2;
@@ -77,9 +86,9 @@ void SetTextColour(QLabel* label, const QColor& colour) {
 // Lowered right after `after` of its caption, so that it reads as a subscript of the unit.
 // Where the caption's run of blanks is too short for it in the fonts at hand, the blanks are
 // widened, so that the text goes on clear of it.
-void PlaceSubscript(QLabel* small, CaptionLabel* caption, const char* after) {
+void PlaceSubscript(QLabel* small, CaptionLabel* caption, const QString& prefix) {
+    caption->WidenGap(0, 0);
     const QFontMetrics fm(caption->font());
-    const QString prefix = QString::fromUtf8(after);
     int x = caption->x() + fm.horizontalAdvance(prefix);
     if (caption->alignment() & Qt::AlignRight)
         x += caption->width() - fm.horizontalAdvance(caption->text());
@@ -113,7 +122,8 @@ ResultLabels::ResultLabels(QWidget* client) : QObject(client) {
                             Qt::AlignTop);
         SetTextColour(label, s.color);
         label->setVisible(!ShownByView(s.group));
-        if (s.after) PlaceSubscript(label, previous, s.after);
+        captionOf_.push_back(s.after ? labels_.size() - 1 : labels_.size());
+        if (s.after) PlaceSubscript(label, previous, QString::fromUtf8(s.after));
         if (s.value) {
             const auto a = static_cast<std::size_t>(s.value->arrangement);
             values_[a][static_cast<std::size_t>(s.value->quantity)] = label;
@@ -130,10 +140,47 @@ QLabel* ResultLabels::Value(Arrangement a, Quantity q) const {
     return values_[static_cast<std::size_t>(a)][static_cast<std::size_t>(q)];
 }
 
+QString CaptionIn(const char* caption, UnitSystem units) {
+    QString text = QString::fromUtf8(caption);
+    if (units == UnitSystem::US) return text;
+    for (const auto& [us, measure] : kCaptionUnits) {
+        // Whole words only: "MBH to heat cfm" has two units, "Inlet" none.
+        const QString word = QRegularExpression::escape(QString::fromUtf8(us));
+        text.replace(QRegularExpression("(?<![A-Za-z])" + word + "(?![A-Za-z])"),
+                     QString::fromUtf8(Symbol(measure, units)));
+    }
+    return text;
+}
+
+void ResultLabels::SetUnits(UnitSystem units) {
+    units_ = units;
+    const auto& specs = layout::Labels();
+    for (std::size_t i = 0; i < specs.size(); ++i) {
+        if (specs[i].value)
+            Name(specs[i].value->arrangement, specs[i].value->quantity,
+                 labels_[i]->text().toStdString());
+        if (specs[i].value || specs[i].group == Group::DischargeRow ||
+            specs[i].group == Group::RiseRow || specs[i].group == Group::FanTemp)
+            continue;
+        labels_[i]->setText(CaptionIn(specs[i].text, units));
+        const layout::LabelSpec& s = specs[i];
+        if (s.siLeft > 0)
+            labels_[i]->setGeometry(units == UnitSystem::SI
+                                        ? TwipsRect(s.siLeft, s.top, s.siWidth, s.height)
+                                        : TwipsRect(s.left, s.top, s.width, s.height));
+    }
+    for (std::size_t i = 0; i < specs.size(); ++i)
+        if (specs[i].after)
+            PlaceSubscript(labels_[i], static_cast<CaptionLabel*>(labels_[captionOf_[i]]),
+                           CaptionIn(specs[i].after, units));
+    ShowActualRowCaptions(actualRowCaptions_);
+}
+
 void ResultLabels::Write(const ComparisonReport& report) {
+    const ShownFigures figures = FiguresIn(report, units_);
     for (Arrangement a : kArrangements) {
         for (std::size_t i = 0; i < kQuantityCount; ++i) {
-            const std::string& text = report.Value(a, Quantity(i)).text;
+            const std::string& text = figures.Value(a, Quantity(i)).text;
             Value(a, Quantity(i))->setText(QString::fromStdString(text));
             Name(a, Quantity(i), text);
         }
@@ -167,8 +214,9 @@ void ResultLabels::ShowGroup(Group group, bool visible) {
 }
 
 void ResultLabels::ShowActualRowCaptions(bool actual) {
-    dischargeRowCaption_->setText(actual ? kActualDischarge : kMaxDischarge);
-    riseRowCaption_->setText(actual ? kActualRise : kMaxRise);
+    actualRowCaptions_ = actual;
+    dischargeRowCaption_->setText(CaptionIn(actual ? kActualDischarge : kMaxDischarge, units_));
+    riseRowCaption_->setText(CaptionIn(actual ? kActualRise : kMaxRise, units_));
 }
 
 void ResultLabels::UseOwnColours(bool own) {
@@ -185,7 +233,7 @@ void ResultLabels::UseOwnColours(bool own) {
 void ResultLabels::Name(Arrangement a, Quantity q, const std::string& text) {
     const QuantityInfo& info = Describe(q);
     const QString shown = QString::fromStdString(text).simplified();
-    const QString unit = QString::fromUtf8(UnitText(info.unit));
+    const QString unit = QString::fromUtf8(Symbol(MeasureOf(info.unit), units_));
     QString name;
     if (!shown.isEmpty()) {
         name = QString::fromUtf8(ArrangementName(a)) + ' ' + QString::fromUtf8(info.description) +

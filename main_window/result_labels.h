@@ -9,6 +9,7 @@
 
 #include "main_layout.h"
 #include "results.h"
+#include "units.h"
 
 class QLabel;
 class QWidget;
@@ -21,8 +22,12 @@ public:
     explicit ResultLabels(QWidget* client);
 
     QLabel* Value(Arrangement a, Quantity q) const;
-    // Every value of the report, Draw Thru's first, each in the order a start writes them.
+    // Every value of the report in the labels' units, Draw Thru's first, each in the order a
+    // start writes them.
     void Write(const ComparisonReport& report);
+    // The unit captions, and the values written from now on, in `units`.
+    void SetUnits(UnitSystem units);
+    UnitSystem Units() const { return units_; }
     // The stop: values zeroed or emptied and hidden, the fan temperatures emptied, the
     // captions that a view shows hidden. Air load and net keep their texts.
     void Clear();
@@ -36,10 +41,16 @@ private:
     // "Draw Thru inlet airflow 8,070 cfm": what the value is, said with the text it shows.
     void Name(Arrangement a, Quantity q, const std::string& text);
 
-    std::vector<QLabel*> labels_;  // in the order of the layout's table
+    std::vector<QLabel*> labels_;         // in the order of the layout's table
+    std::vector<std::size_t> captionOf_;  // for a small caption, the caption it stands after
     std::array<std::array<QLabel*, kQuantityCount>, kArrangements.size()> values_{};
     QLabel* dischargeRowCaption_ = nullptr;
     QLabel* riseRowCaption_ = nullptr;
+    bool actualRowCaptions_ = false;
+    UnitSystem units_ = UnitSystem::US;
 };
+
+// A caption of the documents with each inch-pound unit in it named as the system names it.
+QString CaptionIn(const char* caption, UnitSystem units);
 
 }  // namespace vevi

@@ -117,8 +117,9 @@ void ResultsExport::mnuCopyResults_Click() {
     const ComparisonReport* report = session_.Report();
     if (!report) return;
     auto* data = new QMimeData;
-    data->setText(QString::fromStdString(ReportTabSeparated(*report, jobs_.ShownPlace())));
-    data->setHtml(QString::fromStdString(ReportHtml(*report, jobs_.ShownPlace())));
+    const UnitSystem units = session_.Units();
+    data->setText(QString::fromStdString(ReportTabSeparated(*report, jobs_.ShownPlace(), units)));
+    data->setHtml(QString::fromStdString(ReportHtml(*report, jobs_.ShownPlace(), units)));
     QGuiApplication::clipboard()->setMimeData(data);
 }
 
@@ -147,9 +148,11 @@ QString ResultsExport::Write(const QString& path, const ExportFormat& format) {
     const ComparisonReport& report = *session_.Report();
     switch (format.kind) {
         case ExportKind::Csv:
-            return WriteFileBytes(path, Utf8(ReportCsv(report, jobs_.ShownPlace())));
+            return WriteFileBytes(path,
+                                  Utf8(ReportCsv(report, jobs_.ShownPlace(), session_.Units())));
         case ExportKind::Text:
-            return WriteFileBytes(path, Utf8(ReportText(report, jobs_.ShownPlace())));
+            return WriteFileBytes(path,
+                                  Utf8(ReportText(report, jobs_.ShownPlace(), session_.Units())));
         default:
             break;
     }
@@ -157,8 +160,9 @@ QString ResultsExport::Write(const QString& path, const ExportFormat& format) {
     const PageReadier::Scope ready(page_);
     QWidget& page = page_.Page();
     // The picture alone would show the actual values in the limit boxes and no site.
-    const QString caption = QString::fromStdString(DiagramCaption(
-        report, jobs_.ShownPlace(), QDate::currentDate().toString(Qt::ISODate).toStdString()));
+    const QString caption = QString::fromStdString(
+        DiagramCaption(report, jobs_.ShownPlace(),
+                       QDate::currentDate().toString(Qt::ISODate).toStdString(), session_.Units()));
     return format.kind == ExportKind::Pdf   ? WriteWidgetPdf(page, path, kDiagramDocument, caption)
            : format.kind == ExportKind::Svg ? WriteWidgetSvg(page, path, kDiagramDocument, caption)
                                             : WriteWidgetPng(page, path, kPngScale, caption);

@@ -1,6 +1,6 @@
 // Results that leave the window: the comparison on display copied to the clipboard as a
 // table, or exported as a page of the diagram, a CSV table or a text report. Both read the
-// session's report, so they give exactly what the window shows.
+// session's report in the window's units, so they give exactly what the window shows.
 #pragma once
 
 #include <QObject>

@@ -47,6 +47,7 @@ frmFormulas* SecondaryWindows::Formulas() {
         formulas_ = std::make_unique<frmFormulas>(main_);
         // "Show graphics" lands exactly over "Show formulae".
         formulas_->SetAnchor(anchor_);
+        formulas_->ShowInchPoundNote(units_ != UnitSystem::US);
         connect(formulas_.get(), &frmFormulas::graphicsShown, this,
                 &SecondaryWindows::ReturnToMain);
     }
@@ -86,6 +87,7 @@ void SecondaryWindows::ShowLocationDialog(bool rememberPick) {
             emit locationDialogClosed();
         });
     }
+    cities_->SetUnits(units_);
     cities_->SetRememberPick(rememberPick);
     cities_->show();
     // Kept above the main window, so that nothing can bury it while it is the one taking input.
@@ -97,6 +99,12 @@ void SecondaryWindows::ShowLocationDialog(bool rememberPick) {
 
 void SecondaryWindows::SelectPlace(int state, int city) {
     if (cities_) cities_->SelectPlace(state, city);
+}
+
+void SecondaryWindows::SetUnits(UnitSystem units) {
+    units_ = units;
+    if (formulas_) formulas_->ShowInchPoundNote(units != UnitSystem::US);
+    if (cities_) cities_->SetUnits(units);
 }
 
 void SecondaryWindows::EnableOthers(bool enabled) {

@@ -9,6 +9,8 @@
 #include <QPointer>
 #include <memory>
 
+#include "units.h"
+
 class QWidget;
 class QWindow;
 
@@ -39,6 +41,8 @@ public:
     // The place the location dialog opens on next, if it has been made.
     void SelectPlace(int state, int city);
     void HideAll();
+    // The location dialog speaks `units`; the formulas window says it stays inch-pound.
+    void SetUnits(UnitSystem units);
     // The main window shown, on top and active, the focus on its return control.
     void ReturnToMain();
 
@@ -61,6 +65,7 @@ private:
     std::unique_ptr<frmCities> cities_;
     std::unique_ptr<frmGuide> guide_;
     QPointer<QWindow> previousFocusWindow_;
+    UnitSystem units_ = UnitSystem::US;
     bool returnFocusDone_ = false;
     QMetaObject::Connection focusWatch_;
 };

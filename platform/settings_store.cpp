@@ -158,6 +158,19 @@ void SettingsStore::SetRecentJobs(const QStringList& paths) {
     settings_->sync();
 }
 
+UnitSystem SettingsStore::Units() const {
+    if (!settings_) return UnitSystem::US;
+    const QString key =
+        settings_->value(QString(kUnitsSection) + "/" + kUnitsKey).toString().trimmed().toLower();
+    return UnitSystemFromKey(key.toStdString()).value_or(UnitSystem::US);
+}
+
+void SettingsStore::SetUnits(UnitSystem system) {
+    if (!settings_) return;
+    settings_->setValue(QString(kUnitsSection) + "/" + kUnitsKey, UnitSystemKey(system));
+    settings_->sync();
+}
+
 bool SettingsStore::Flush() {
     if (!settings_) return false;
     settings_->sync();

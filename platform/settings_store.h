@@ -8,6 +8,8 @@
 #include <memory>
 #include <optional>
 
+#include "units.h"
+
 class QSettings;
 
 namespace vevi {
@@ -50,6 +52,13 @@ public:
     static constexpr const char* kRecentJobsKey = "Recent";
     QStringList RecentJobs() const;
     void SetRecentJobs(const QStringList& paths);
+
+    // The units the window shows, in a section of their own ("Units", key "System": "us" or
+    // "si"); inch-pound when absent or unknown. Written to the store at once.
+    static constexpr const char* kUnitsSection = "Units";
+    static constexpr const char* kUnitsKey = "System";
+    UnitSystem Units() const;
+    void SetUnits(UnitSystem system);
 
     // Pushes what was written to the store; false when it could not be written.
     bool Flush();

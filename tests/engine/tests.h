@@ -86,6 +86,8 @@ private slots:
     void systemKeys();
     void reportedInputTexts_data();
     void reportedInputTexts();
+    void matchedTextsInSi_data();
+    void matchedTextsInSi();
     void convertedTexts_data();
     void convertedTexts();
 };

@@ -345,6 +345,40 @@ void TestUnits::reportedInputTexts() {
     QCOMPARE(ReportedInputText(f, read, UnitSystem::US), read);
 }
 
+void TestUnits::matchedTextsInSi_data() {
+    QTest::addColumn<double>("bloCfm");
+    QTest::addColumn<double>("drawCfm");
+    QTest::addColumn<QString>("blo");
+    QTest::addColumn<QString>("draw");
+    QTest::addColumn<QString>("tooLong");
+    // 10,000 cfm is 4,719.47 L/s; the Blow Thru box takes six characters in SI as in
+    // inch-pound, the Draw Thru box seven.
+    QTest::newRow("design") << 10000.0 << 10000.0 << "4719"
+                            << "4719"
+                            << "";
+    // 2,118,878 cfm is 999,998.96 L/s; 2,118,890 cfm 1,000,004.6 L/s.
+    QTest::newRow("six digits") << 2118878.0 << 2118878.0 << "999999"
+                                << "999999"
+                                << "";
+    QTest::newRow("Blow Thru too long")
+        << 2118890.0 << 2118890.0 << "1000005"
+        << "1000005"
+        << "The matched Blow Thru fan capacity, 1000005 L/s, does not fit its box";
+}
+
+// Matched capacities in SI: whole L/s, refused where the SI box is too short for them.
+void TestUnits::matchedTextsInSi() {
+    QFETCH(double, bloCfm);
+    QFETCH(double, drawCfm);
+    QFETCH(QString, blo);
+    QFETCH(QString, draw);
+    QFETCH(QString, tooLong);
+    const MatchedTexts t = MatchedCapacityTextsIn({bloCfm, drawCfm}, UnitSystem::SI);
+    QCOMPARE(QString::fromStdString(t.bloThru), blo);
+    QCOMPARE(QString::fromStdString(t.drawThru), draw);
+    QCOMPARE(QString::fromStdString(t.tooLong), tooLong);
+}
+
 // A text moved to the other system's box: SI to inch-pound the fewest decimals that show the
 // same SI figure and fit the box, within the inch-pound range.
 void TestUnits::convertedTexts_data() {

@@ -112,8 +112,10 @@ void TestFormulasWindow::writtenLabels() {
         written.append(label->objectName());
     }
     QStringList named;
+    // Every named label is a figure, but the note on the units of the working.
     for (QLabel* label : window.findChildren<QLabel*>())
-        if (!label->objectName().isEmpty()) named.append(label->objectName());
+        if (!label->objectName().isEmpty() && label->objectName() != "lblInchPoundNote")
+            named.append(label->objectName());
     written.sort();
     named.sort();
     QCOMPARE(named, written);

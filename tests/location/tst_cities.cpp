@@ -610,6 +610,95 @@ private slots:
         QVERIFY(!ring(focused)->isVisible());
     }
 
+    // Places in SI: the table's feet and °F converted, the pressure in kPa.
+    void placesInSi_data() {
+        QTest::addColumn<QString>("state");
+        QTest::addColumn<QString>("city");
+        QTest::addColumn<QString>("elevation");
+        QTest::addColumn<QString>("outdoor");
+        QTest::addColumn<QString>("pressure");
+        // 610 ft = 185.9 m, 19 °F = -7.2 °C, 29.27 in. Hg = 99.11 kPa.
+        QTest::newRow("Anniston") << "0"
+                                  << "0"
+                                  << "186"
+                                  << "-7.2"
+                                  << "99.11";
+        // 6969 ft = 2124.2 m, -22 °F = -30.0 °C, 23.1109 in. Hg = 78.26 kPa.
+        QTest::newRow("Big Piney") << "51"
+                                   << "0"
+                                   << "2124"
+                                   << "-30.0"
+                                   << "78.26";
+        // No city: the pressure of an empty elevation, sea level.
+        QTest::newRow("no city") << "0"
+                                 << "-1"
+                                 << ""
+                                 << ""
+                                 << "101.32";
+    }
+    void placesInSi() {
+        QFETCH(QString, state);
+        QFETCH(QString, city);
+        QFETCH(QString, elevation);
+        QFETCH(QString, outdoor);
+        QFETCH(QString, pressure);
+        Store(state, city);
+        store_ = std::make_unique<RecordingStore>();
+        dialog_ = std::make_unique<frmCities>(*store_);
+        dialog_->SetUnits(UnitSystem::SI);
+        dialog_->show();
+        QCOMPARE(Elevation()->text(), elevation);
+        QCOMPARE(Outdoor()->text(), outdoor);
+        QCOMPARE(Pressure()->text(), pressure);
+        QCOMPARE(dialog_->findChild<QLabel*>("lblFeet")->text(), "m");
+        QCOMPARE(dialog_->findChild<QLabel*>("lblHg")->text(), "kPa");
+        QCOMPARE(dialog_->findChild<QLabel*>("Label2")->text(), "\u00B0C");
+        QCOMPARE(Elevation()->accessibleName(), "Elevation, metres");
+        QCOMPARE(Pressure()->accessibleName(), "Barometric pressure, kilopascals");
+    }
+
+    // A typed elevation is in metres: 1609 m is 5278.9 ft, 24.6334 in. Hg, 83.42 kPa; -86 m
+    // is -282.2 ft, 30.2265 in. Hg, 102.36 kPa.
+    void typedElevationInSi_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("pressure");
+        QTest::newRow("one mile") << "1609"
+                                  << "83.42";
+        QTest::newRow("sea level") << "0"
+                                   << "101.32";
+        QTest::newRow("below sea level") << "-86"
+                                         << "102.36";
+        QTest::newRow("not a number") << "abc"
+                                      << "101.32";
+    }
+    void typedElevationInSi() {
+        QFETCH(QString, typed);
+        QFETCH(QString, pressure);
+        Open();
+        dialog_->SetUnits(UnitSystem::SI);
+        Elevation()->setFocus();
+        Elevation()->selectAll();
+        QTest::keyClicks(Elevation(), typed);
+        QVERIFY(Pressure()->text().isEmpty());
+        QTest::keyClick(Elevation(), Qt::Key_Return);
+        QCOMPARE(Pressure()->text(), pressure);
+        Button("cmdOK")->click();
+        QCOMPARE(host_->calls.first(), "elevation:" + typed);
+    }
+
+    // Switching while shown carries the texts over; switching back restores the table's.
+    void switchingCarriesTexts() {
+        Open();
+        dialog_->SetUnits(UnitSystem::SI);
+        ExpectPlace("Alabama", "Anniston", "186", "-7.2", "99.11");
+        dialog_->SetUnits(UnitSystem::US);
+        ExpectPlace("Alabama", "Anniston", "610", "19", "29.27");
+        QCOMPARE(dialog_->findChild<QLabel*>("lblFeet")->text(), "ft.");
+        QCOMPARE(dialog_->findChild<QLabel*>("lblHg")->text(), "\" Hg");
+        QCOMPARE(dialog_->findChild<QLabel*>("Label2")->text(), "\u00B0F");
+        QCOMPARE(Elevation()->accessibleName(), "Elevation, feet");
+    }
+
     void window() {
         store_ = std::make_unique<RecordingStore>();
         dialog_ = std::make_unique<frmCities>(*store_);

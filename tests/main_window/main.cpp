@@ -3,5 +3,5 @@
 
 int main(int argc, char** argv) {
     return RunWindowTests<TestLayout, TestResults, TestInputs, TestPrinting, TestLocation, TestJobs,
-                          TestExport, TestKeys, TestCollaborators>(argc, argv);
+                          TestExport, TestKeys, TestCollaborators, TestUnits>(argc, argv);
 }

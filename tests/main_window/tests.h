@@ -195,3 +195,40 @@ private slots:
     void jobFilesOpen_data();
     void jobFilesOpen();
 };
+
+class TestUnits : public QObject {
+    Q_OBJECT
+    TempSettings settings_;
+private slots:
+    void init() { settings_.Clear(); }
+    void viewItemBelowDocumentedItems();
+    void switchingBackRestoresEveryText_data();
+    void switchingBackRestoresEveryText();
+    void captionsFitInSi();
+    void captionsInSi_data();
+    void captionsInSi();
+    void noInchPoundUnitLeft_data();
+    void noInchPoundUnitLeft();
+    void designComparisonInSi();
+    void shownComparisonFollowsUnits();
+    void rangesInSi_data();
+    void rangesInSi();
+    void userTextsRestoredExactly_data();
+    void userTextsRestoredExactly();
+    void editedTextsConverted_data();
+    void editedTextsConverted();
+    void settingRemembered();
+    void exitStoresInchPound_data();
+    void exitStoresInchPound();
+    void formulasSayInchPound();
+    void matchingInSi_data();
+    void matchingInSi();
+    void placeDialogFollows();
+    void jobsInSi_data();
+    void jobsInSi();
+    void copyInSi();
+    void focusSelectsSiText_data();
+    void focusSelectsSiText();
+    void exportsInSi_data();
+    void exportsInSi();
+};

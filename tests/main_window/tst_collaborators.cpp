@@ -16,6 +16,7 @@
 #include "scripted_prompts.h"
 #include "temp_settings.h"
 #include "tests.h"
+#include "window_units.h"
 
 using namespace vevi;
 
@@ -181,7 +182,8 @@ void TestCollaborators::jobFilesOpen() {
     SettingsStore store;
     ComparisonSession session;
     Boxes w;
-    JobFiles jobs(prompts, store, session, w.boxes, &w.window);
+    WindowUnits units(session, w.boxes, store, &w.window);
+    JobFiles jobs(prompts, store, session, units, w.boxes, &w.window);
     QMenu file;
     jobs.AddMenuItems(&file);
     QVERIFY(session.Start(ComparisonInputs()));

@@ -137,6 +137,15 @@ void TestLayout::boxesShowWidestText_data() {
                                << "888888";
     QTest::newRow("blow fan") << "txtBloThruFanCapacity"
                               << "888888";
+    // The same in SI: in range and at most the SI longest text.
+    QTest::newRow("indoor in SI") << "txtIndoorTemp"
+                                  << "65.45";
+    QTest::newRow("outdoor in SI") << "txtOutdoorTemp"
+                                   << "-38.8";
+    QTest::newRow("draw rise in SI") << "txtDrawThruTempRise"
+                                     << "88.8";
+    QTest::newRow("draw fan in SI") << "txtDrawThruFanCapacity"
+                                    << "235973";
 }
 
 // Shown whole: from its first character to its last nothing scrolls out of sight, and the
@@ -145,6 +154,7 @@ void TestLayout::boxesShowWidestText() {
     QFETCH(QString, box);
     QFETCH(QString, text);
     Fixture f(settings_);
+    if (QString(QTest::currentDataTag()).endsWith("in SI")) f.A("mnuSIUnits")->trigger();
     InputBox* b = f.B(qPrintable(box));
     b->setText(text);
     b->home(false);
@@ -229,6 +239,7 @@ void TestLayout::menuTree_data() {
     row("mnuView", "", "&View", true, -1);
     row("mnuViewDetails", "mnuView", "&Details", true, 1);
     row("mnuViewPresentation", "mnuView", "&Presentation", true, 0);
+    row("mnuSIUnits", "mnuView", "&SI Units", true, 0);
     row("mnuSpecial", "", "&Special", true, -1);
     row("mnuMatchCapacity", "mnuSpecial", "Match &Capacity", true, -1);
     row("mnuMatchInputCapacity", "mnuMatchCapacity", "Input", true, -1);
