@@ -1,8 +1,8 @@
 // CPU time of a displayed comparison: the wheels turning for a while, against the same
 // window standing still for as long.
 #include <QApplication>
-#include <QPushButton>
 #include <QElapsedTimer>
+#include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>

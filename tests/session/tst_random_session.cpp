@@ -6,9 +6,8 @@
 #include <QRandomGenerator>
 #include <QtTest>
 
-#include "../window_test_main.h"
-
 #include "../main_window/fixture.h"
+#include "../window_test_main.h"
 #include "field_rules.h"
 #include "frm_cities.h"
 #include "frm_formulas.h"
