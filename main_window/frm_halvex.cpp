@@ -247,7 +247,7 @@ void frmHalvex::Session_ShownChanged(bool shown) {
 void frmHalvex::WriteResults() {
     const ComparisonReport& report = *session_->Report();
     labels_->Write(report);
-    frmFormulas* formulas = windows_->Formulas();
+    frmFormulas* formulas = windows_->MakeFormulas();
     for (const FormulaText& t : report.formulas)
         formulas->SetFigure(t.arrangement, t.slot, QString::fromStdString(t.text));
 }
@@ -389,7 +389,7 @@ void frmHalvex::mnuBW_Click() {
 }
 
 void frmHalvex::mnuPrintFormulas_Click() {
-    printing_->PrintFormulas(*windows_->Formulas(), *diagram_->WheelTimer());
+    printing_->PrintFormulas(*windows_->MakeFormulas(), *diagram_->WheelTimer());
 }
 
 }  // namespace vevi

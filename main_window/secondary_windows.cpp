@@ -42,7 +42,7 @@ SecondaryWindows::~SecondaryWindows() {
     disconnect(focusWatch_);
 }
 
-frmFormulas* SecondaryWindows::Formulas() {
+frmFormulas* SecondaryWindows::MakeFormulas() {
     if (!formulas_) {
         formulas_ = std::make_unique<frmFormulas>(main_);
         // "Show graphics" lands exactly over "Show formulae".
@@ -55,7 +55,7 @@ frmFormulas* SecondaryWindows::Formulas() {
 }
 
 void SecondaryWindows::ShowFormulas() {
-    BringUp(Formulas());
+    BringUp(MakeFormulas());
 }
 
 void SecondaryWindows::ShowAbout() {

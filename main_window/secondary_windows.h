@@ -31,7 +31,7 @@ public:
     ~SecondaryWindows() override;
 
     // Made, not shown, on first use: a start writes its figures into it.
-    frmFormulas* Formulas();
+    frmFormulas* MakeFormulas();
     void ShowFormulas();
     void ShowAbout();
     void ShowGuide();
