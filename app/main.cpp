@@ -6,8 +6,7 @@
 
 #include "command_line.h"
 #include "frm_halvex.h"
-#include "palettes.h"
-#include "toolkit_translations.h"
+#include "toolkit_setup.h"
 #include "version.h"
 
 namespace {
@@ -41,8 +40,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName("vevi");
     QApplication::setApplicationVersion(vevi::kVersion);
     QGuiApplication::setDesktopFileName(vevi::kAppId);
-    vevi::LoadToolkitTranslations(QLocale());
-    vevi::UseLightPaletteEverywhere();
+    vevi::PrepareToolkit(QLocale());
     vevi::frmHalvex window;
     QObject::connect(&window, &vevi::frmHalvex::programEnded, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);

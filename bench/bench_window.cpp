@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QEvent>
 #include <QLabel>
+#include <QLocale>
 #include <QMainWindow>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -15,6 +16,7 @@
 #include <memory>
 
 #include "frm_halvex.h"
+#include "toolkit_setup.h"
 #include "twips.h"
 
 namespace {
@@ -58,6 +60,7 @@ int main(int argc, char** argv) {
         window->show();
         return app.exec();
     }
+    vevi::PrepareToolkit(QLocale());  // as the program does
     vevi::frmHalvex window;
     window.Form_Load();
     return app.exec();

@@ -3,10 +3,13 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFileDialog>
+#include <QFontInfo>
 #include <QInputDialog>
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPainter>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QTextBrowser>
 #include <QTimer>
@@ -16,8 +19,10 @@
 #include <memory>
 
 #include "contrast.h"
+#include "fonts.h"
 #include "palettes.h"
 #include "prompts.h"
+#include "toolkit_setup.h"
 #include "toolkit_translations.h"
 #include "window_frame.h"
 
@@ -201,7 +206,7 @@ private slots:
              {"QMenu", "QLabel", "QLineEdit", "QAbstractItemView", "QTextEdit", "QMessageBoxLabel"})
             QApplication::setPalette(dark, kind);
 
-        UseLightPaletteEverywhere();
+        PrepareToolkit(QLocale::c());
         const std::unique_ptr<QWidget> window(make());
         window->ensurePolished();
         const QPalette light = LightPalette();
@@ -217,6 +222,79 @@ private slots:
             QCOMPARE(part->palette().color(QPalette::WindowText),
                      light.color(QPalette::WindowText));
         }
+    }
+
+    // The menu bar's overflow arrow, read late, is the style's own arrow at every size, and
+    // preparing twice wraps the style once.
+    void overflowArrowAsTheStyles_data() {
+        QTest::addColumn<int>("side");
+        QTest::addColumn<qreal>("scale");
+        QTest::addColumn<bool>("painted");
+        QTest::newRow("16 px") << 16 << 1.0 << false;
+        QTest::newRow("32 px") << 32 << 1.0 << false;
+        QTest::newRow("16 px on a 2x screen") << 16 << 2.0 << false;
+        QTest::newRow("painted at 24 px") << 24 << 1.0 << true;
+    }
+    void overflowArrowAsTheStyles() {
+        QFETCH(int, side);
+        QFETCH(qreal, scale);
+        QFETCH(bool, painted);
+        DeferMenuOverflowIcon();
+        DeferMenuOverflowIcon();
+        auto* wrapper = qobject_cast<QProxyStyle*>(QApplication::style());
+        QVERIFY(wrapper);
+        QStyle* own = wrapper->baseStyle();
+        QVERIFY(!qobject_cast<QProxyStyle*>(own));
+        const auto arrow = QStyle::SP_ToolBarHorizontalExtensionButton;
+        const QIcon deferred = wrapper->standardIcon(arrow);
+        const QIcon real = own->standardIcon(arrow);
+        QVERIFY(!deferred.isNull());
+        QCOMPARE(deferred.availableSizes(), real.availableSizes());
+        const auto draw = [&](const QIcon& icon) {
+            if (!painted) return icon.pixmap(QSize(side, side), scale).toImage();
+            QImage image(side, side, QImage::Format_ARGB32_Premultiplied);
+            image.fill(Qt::transparent);
+            QPainter p(&image);
+            icon.paint(&p, image.rect());
+            return image;
+        };
+        const QImage expected = draw(real);
+        QVERIFY(!expected.isNull());
+        QCOMPARE(draw(deferred), expected);
+    }
+
+    // A font names one installed family, which the toolkit resolves to the same face as the
+    // whole list of stand-ins it stands for.
+    void fontsAsTheirStandIns_data() {
+        QTest::addColumn<FontFace>("face");
+        QTest::addColumn<double>("points");
+        QTest::addColumn<bool>("bold");
+        QTest::addColumn<QStringList>("standIns");
+        const QStringList sans{"Liberation Sans", "DejaVu Sans"};
+        QTest::newRow("Arial 6") << FontFace::Arial << 6.0 << false << QStringList{"Arial"} + sans;
+        QTest::newRow("Arial 9.75 bold")
+            << FontFace::Arial << 9.75 << true << QStringList{"Arial"} + sans;
+        QTest::newRow("MS Sans Serif 8.25 bold")
+            << FontFace::MsSansSerif << 8.25 << true << QStringList{"MS Sans Serif"} + sans;
+        QTest::newRow("System 9.75 bold")
+            << FontFace::System << 9.75 << true << QStringList{"MS Sans Serif"} + sans;
+        QTest::newRow("Comic Sans 26.25 bold")
+            << FontFace::ComicSans << 26.25 << true
+            << QStringList{"Comic Sans MS", "Comic Neue", "Liberation Sans"};
+    }
+    void fontsAsTheirStandIns() {
+        QFETCH(FontFace, face);
+        QFETCH(double, points);
+        QFETCH(bool, bold);
+        QFETCH(QStringList, standIns);
+        const QFont font = MakeFont(face, points, bold);
+        QCOMPARE(font.families().size(), 1);
+        QFont listed = font;
+        listed.setFamilies(standIns);
+        const QFontInfo made(font), expected(listed);
+        QCOMPARE(made.family(), expected.family());
+        QCOMPARE(made.styleName(), expected.styleName());
+        QCOMPARE(made.pixelSize(), expected.pixelSize());
     }
 
     void toolkitTranslations_data() {

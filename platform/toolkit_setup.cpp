@@ -1,0 +1,89 @@
+#include "toolkit_setup.h"
+
+#include <QApplication>
+#include <QIconEngine>
+#include <QPainter>
+#include <QPointer>
+#include <QProxyStyle>
+#include <QWidget>
+
+#include "palettes.h"
+#include "toolkit_translations.h"
+
+namespace vevi {
+namespace {
+
+// An icon that asks the style for the real one at its first use.
+class DeferredIconEngine : public QIconEngine {
+public:
+    DeferredIconEngine(QStyle* style, QStyle::StandardPixmap which, const QWidget* widget)
+        : style_(style), which_(which), widget_(const_cast<QWidget*>(widget)) {}
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
+               QIcon::State state) override {
+        Real().paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return Real().pixmap(size, mode, state);
+    }
+    QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state,
+                         qreal scale) override {
+        return Real().pixmap(size, scale, mode, state);
+    }
+    QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return Real().actualSize(size, mode, state);
+    }
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override {
+        return Real().availableSizes(mode, state);
+    }
+    bool isNull() override { return Real().isNull(); }
+    QString key() const override { return QStringLiteral("vevi.deferred"); }
+    QIconEngine* clone() const override { return new DeferredIconEngine(*this); }
+
+private:
+    const QIcon& Real() {
+        if (!read_) {
+            // The wrapped style may have been replaced since; then the application's answers.
+            QStyle* style = style_ ? style_.data() : QApplication::style();
+            real_ = style->standardIcon(which_, nullptr, widget_);
+            read_ = true;
+        }
+        return real_;
+    }
+
+    QPointer<QStyle> style_;
+    QStyle::StandardPixmap which_;
+    QPointer<QWidget> widget_;  // the toolkit's pointer cannot hold a const object
+    bool read_ = false;
+    QIcon real_;
+};
+
+class DeferredOverflowIconStyle : public QProxyStyle {
+public:
+    using QProxyStyle::QProxyStyle;
+
+    QIcon standardIcon(StandardPixmap which, const QStyleOption* option,
+                       const QWidget* widget) const override {
+        if (which == SP_ToolBarHorizontalExtensionButton && !option)
+            return QIcon(new DeferredIconEngine(baseStyle(), which, widget));
+        return QProxyStyle::standardIcon(which, option, widget);
+    }
+};
+
+}  // namespace
+
+void DeferMenuOverflowIcon() {
+    QStyle* current = QApplication::style();
+    if (dynamic_cast<DeferredOverflowIconStyle*>(current)) return;
+    // The proxy takes the style over, so the application does not delete it on the swap.
+    QApplication::setStyle(new DeferredOverflowIconStyle(current));
+}
+
+void PrepareToolkit(const QLocale& locale) {
+    LoadToolkitTranslations(locale);
+    DeferMenuOverflowIcon();
+    // After the style: a new style may bring its own palette.
+    UseLightPaletteEverywhere();
+}
+
+}  // namespace vevi
