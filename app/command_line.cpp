@@ -14,6 +14,7 @@
 
 #include "cli_formats.h"
 #include "cli_options.h"
+#include "command_parser.h"
 #include "field_rules.h"
 #include "location_table.h"
 #include "place_lookup.h"
@@ -52,80 +53,6 @@ struct Command {
     const char* name;
     const char* summary;
     int (*run)(const QStringList& args, QTextStream& out, QTextStream& err);
-};
-
-// A command's parser: long options with one or two dashes, and its own help.
-class CommandParser {
-public:
-    CommandParser(QString command, QString description)
-        : command_(std::move(command)), description_(std::move(description)) {
-        parser_.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-        parser_.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
-        parser_.setApplicationDescription(description_);
-        parser_.addOption(QCommandLineOption({"h", "help"}, "Shows this help."));
-    }
-    QCommandLineParser& parser() { return parser_; }
-    void AddInputs(Site site) {
-        site_ = site;
-        AddInputOptions(parser_, site);
-    }
-    void AddFormats(const QStringList& names) {
-        formats_ = names;
-        parser_.addOption(QCommandLineOption(
-            "format", "Output format: " + names.join(u'|') + " (default " + names.first() + ").",
-            "FORMAT", names.first()));
-    }
-    void AddUnits() {
-        unitsOffered_ = true;
-        parser_.addOption(UnitsOption());
-    }
-    void AddPositional(const QString& name, const QString& description) {
-        positional_ = name;
-        parser_.addPositionalArgument(name, description);
-    }
-
-    // Parses the arguments; false after writing a one-line usage error (exit status 2).
-    bool Parse(const QStringList& args, QTextStream& err) {
-        if (!parser_.parse(QStringList{"vevi"} + args)) return UsageError(parser_.errorText(), err);
-        if (parser_.isSet("help")) return true;
-        const QStringList extra = parser_.positionalArguments().mid(positional_.isEmpty() ? 0 : 1);
-        if (!extra.isEmpty())
-            return UsageError("Unexpected argument '" + extra.first() + "'.", err);
-        if (!positional_.isEmpty() && parser_.positionalArguments().isEmpty())
-            return UsageError("Missing " + positional_ + ".", err);
-        if (site_ == Site::FromOptions && parser_.isSet("place") &&
-            (parser_.isSet("elevation") || parser_.isSet("outdoor")))
-            return UsageError(QString::fromLatin1(kPlaceConflict), err);
-        if (unitsOffered_ && !UnitsNamed(parser_.value("units")))
-            return UsageError("Unknown units '" + parser_.value("units") + "' (use us, si).", err);
-        if (!formats_.isEmpty() && !formats_.contains(parser_.value("format")))
-            return UsageError("Unknown format '" + parser_.value("format") + "' (use " +
-                                  formats_.join(QLatin1String(", ")) + ").",
-                              err);
-        return true;
-    }
-    bool HelpAsked() const { return parser_.isSet("help"); }
-    Format format() const { return *FormatNamed(parser_.value("format")); }
-    UnitSystem units() const {
-        return unitsOffered_ ? *UnitsNamed(parser_.value("units")) : UnitSystem::US;
-    }
-    QString Help() const {
-        QString text = parser_.helpText();
-        text = text.mid(text.indexOf(u'\n') + 1);  // our own usage line instead of Qt's
-        return "Usage: vevi " + command_ + " [options]" +
-               (positional_.isEmpty() ? QString() : u' ' + positional_) + u'\n' + text;
-    }
-    bool UsageError(const QString& message, QTextStream& err) const {
-        err << "vevi " << command_ << ": " << message << " See 'vevi " << command_ << " --help'.\n";
-        return false;
-    }
-
-private:
-    QCommandLineParser parser_;
-    QString command_, description_, positional_;
-    QStringList formats_;
-    std::optional<Site> site_;
-    bool unitsOffered_ = false;
 };
 
 std::optional<int> FindRegionOption(const QString& name, const char* command, QTextStream& err) {
