@@ -11,6 +11,7 @@
 #include "number_text.h"
 #include "place_lookup.h"
 #include "report_text.h"
+#include "shown_figures.h"
 #include "utf8_text.h"
 
 namespace vevi {

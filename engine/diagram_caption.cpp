@@ -1,5 +1,7 @@
 #include "diagram_caption.h"
 
+#include "shown_figures.h"
+
 namespace vevi {
 namespace {
 

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "number_text.h"
+#include "shown_figures.h"
 
 namespace vevi {
 namespace {

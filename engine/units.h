@@ -98,22 +98,6 @@ std::optional<std::string> RangeWarning(Field field, std::string_view text, Unit
 // The text cut to the field's longest text in the system.
 std::string CutToLongest(Field field, std::string_view utf8, UnitSystem system);
 
-// --- The figures of a comparison ---
-
-struct ShownFigures {
-    UnitSystem system = UnitSystem::US;
-    std::array<std::array<ShownValue, kQuantityCount>, kArrangements.size()> values;
-    ShownValue pressure;                                   // barometric pressure at the site
-    std::array<ShownValue, kArrangements.size()> density;  // air density at each blower
-
-    const ShownValue& Value(Arrangement arrangement, Quantity quantity) const;
-    const ShownValue& Density(Arrangement arrangement) const;
-};
-
-// Every figure of the report as shown in the system. Inch-pound gives the report's own texts;
-// SI converts each number and writes it at its display rounding in the same manner.
-ShownFigures FiguresIn(const ComparisonReport& report, UnitSystem system);
-
 // --- The limit boxes ---
 
 // An actual discharge temperature or rise (inch-pound) as a limit box shows it in the system:

@@ -6,6 +6,7 @@
 #include <QStyle>
 
 #include "fonts.h"
+#include "shown_figures.h"
 #include "twips.h"
 
 namespace vevi {

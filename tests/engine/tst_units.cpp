@@ -3,6 +3,7 @@
 
 #include "field_rules.h"
 #include "number_text.h"
+#include "shown_figures.h"
 #include "si_golden.h"
 #include "test_fields.h"
 #include "tests.h"
