@@ -17,6 +17,7 @@
 #include "accessibility.h"
 #include "fonts.h"
 #include "formulas.h"
+#include "list_box.h"
 #include "location_table.h"
 #include "number_text.h"
 #include "palettes.h"
@@ -29,57 +30,7 @@
 namespace vevi {
 namespace {
 
-constexpr int kEnter = 13;
-constexpr int kEscape = 27;
 constexpr auto kPressurePattern = "#0.00";
-
-// The character code a key produces, as the list and text box events report it; nothing
-// for keys that type no character (arrows, function keys).
-std::optional<int> CharacterCode(const QKeyEvent* event) {
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) return kEnter;
-    if (event->text().isEmpty()) return std::nullopt;
-    return event->text().at(0).unicode();
-}
-
-// A list box that reports each typed character after its own handling of it.
-class ListBox : public QListWidget {
-public:
-    using QListWidget::QListWidget;
-    std::function<void(int keyAscii, QKeyEvent* event)> onKeyPress;
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override {
-        QListWidget::keyPressEvent(event);
-        const std::optional<int> code = CharacterCode(event);
-        if (code && *code != kEscape && onKeyPress) onKeyPress(*code, event);
-    }
-
-    // Once an entry is selected, one stays selected: Ctrl+click and Ctrl+Space would take
-    // the highlight off the entry that the dialog goes on using. Only the program empties a
-    // list (by clearing it), and only then does it report no selection.
-    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
-                                                         const QEvent* event) const override {
-        QItemSelectionModel::SelectionFlags command = QListWidget::selectionCommand(index, event);
-        if (command & (QItemSelectionModel::Deselect | QItemSelectionModel::Toggle)) {
-            command &= ~QItemSelectionModel::SelectionFlags(QItemSelectionModel::Deselect |
-                                                            QItemSelectionModel::Toggle);
-            command |= QItemSelectionModel::ClearAndSelect;
-        }
-        return command;
-    }
-
-    // Taking the focus, the view makes its first entry current when none is; here that
-    // would read as a pick of that entry. A list without a selection keeps none.
-    void focusInEvent(QFocusEvent* event) override {
-        if (currentRow() >= 0) {
-            QListWidget::focusInEvent(event);
-            return;
-        }
-        const QSignalBlocker quiet(this);
-        QListWidget::focusInEvent(event);
-        if (currentRow() >= 0) setCurrentRow(-1);
-    }
-};
 
 QLabel* AddLabel(QWidget* parent, const char* name, const QString& text, const QRect& geometry) {
     auto* label = new QLabel(text, parent);

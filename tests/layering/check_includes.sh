@@ -26,7 +26,7 @@ engine=(engine/*.h engine/*.cpp)
 table=(location/location_table.* location/location_data.* location/place_lookup.*)
 platform=(platform/*.h platform/*.cpp)
 jobs=(platform/job_file.* platform/utf8_text.* platform/checked_write.*)
-secondary=(info_windows/*.h info_windows/*.cpp location/frm_cities.*)
+secondary=(info_windows/*.h info_windows/*.cpp location/frm_cities.* location/list_box.*)
 collaborators=()
 for f in main_window/*.h main_window/*.cpp; do
     case $f in main_window/frm_halvex.*) ;; *) collaborators+=("$f") ;; esac
