@@ -21,10 +21,10 @@ const QSet<QString>& InstalledFamilies() {
     return installed;
 }
 
-// The first installed family alone: a font given several families asks fontconfig for a
-// fallback order of each at its first use, which costs a fifth of start-up; one that is
-// installed asks only when a character is missing from it. Where none is installed, the whole
-// list lets the toolkit choose as before.
+// The first installed family alone: for a font given several families the toolkit has
+// fontconfig sort every installed font into a fallback order at its first use, a slow step
+// at start-up; for one installed family it does so only when a character is missing. Where
+// none is installed, the whole list lets the toolkit choose as before.
 QStringList Preferred(const QStringList& families) {
     for (const QString& family : families)
         if (InstalledFamilies().contains(family.toCaseFolded())) return {family};
