@@ -87,7 +87,7 @@ void SetTextColour(QLabel* label, const QColor& colour) {
 // Lowered right after `after` of its caption, so that it reads as a subscript of the unit.
 // Where the caption's run of blanks is too short for it in the fonts at hand, the blanks are
 // widened, so that the text goes on clear of it.
-void PlaceSubscript(QLabel* small, CaptionLabel* caption, const QString& prefix) {
+void PlaceSubscriptOf(QLabel* small, CaptionLabel* caption, const QString& prefix) {
     caption->WidenGap(0, 0);
     const QFontMetrics fm(caption->font());
     int x = caption->x() + fm.horizontalAdvance(prefix);
@@ -124,7 +124,10 @@ ResultLabels::ResultLabels(QWidget* client) : QObject(client) {
         SetTextColour(label, s.color);
         label->setVisible(!ShownByView(s.group));
         captionOf_.push_back(s.after ? labels_.size() - 1 : labels_.size());
-        if (s.after) PlaceSubscript(label, previous, QString::fromUtf8(s.after));
+        // Placing measures text; for the groups a view shows, that waits for their first show,
+        // so that the first picture shapes only what it draws.
+        if (s.after && IsPlaced(s.group))
+            PlaceSubscriptOf(label, previous, QString::fromUtf8(s.after));
         if (s.value) {
             const auto a = static_cast<std::size_t>(s.value->arrangement);
             values_[a][static_cast<std::size_t>(s.value->quantity)] = label;
@@ -171,10 +174,17 @@ void ResultLabels::SetUnits(UnitSystem units) {
                                         : TwipsRect(s.left, s.top, s.width, s.height));
     }
     for (std::size_t i = 0; i < specs.size(); ++i)
-        if (specs[i].after)
-            PlaceSubscript(labels_[i], static_cast<CaptionLabel*>(labels_[captionOf_[i]]),
-                           CaptionIn(specs[i].after, units));
+        if (specs[i].after && IsPlaced(specs[i].group)) PlaceSubscript(i);
     ShowActualRowCaptions(actualRowCaptions_);
+}
+
+bool ResultLabels::IsPlaced(Group group) const {
+    return !ShownByView(group) || placed_.contains(group);
+}
+
+void ResultLabels::PlaceSubscript(std::size_t i) {
+    PlaceSubscriptOf(labels_[i], static_cast<CaptionLabel*>(labels_[captionOf_[i]]),
+                     CaptionIn(layout::Labels()[i].after, units_));
 }
 
 void ResultLabels::Write(const ComparisonReport& report) {
@@ -210,8 +220,13 @@ void ResultLabels::Clear() {
 
 void ResultLabels::ShowGroup(Group group, bool visible) {
     const auto& specs = layout::Labels();
-    for (std::size_t i = 0; i < specs.size(); ++i)
-        if (specs[i].group == group) labels_[i]->setVisible(visible);
+    const bool place = visible && !IsPlaced(group);
+    if (place) placed_.insert(group);
+    for (std::size_t i = 0; i < specs.size(); ++i) {
+        if (specs[i].group != group) continue;
+        if (place && specs[i].after) PlaceSubscript(i);
+        labels_[i]->setVisible(visible);
+    }
 }
 
 void ResultLabels::ShowActualRowCaptions(bool actual) {

@@ -5,6 +5,7 @@
 
 #include <QObject>
 #include <array>
+#include <set>
 #include <vector>
 
 #include "main_layout.h"
@@ -40,12 +41,17 @@ public:
 private:
     // "Draw Thru inlet airflow 8,070 cfm": what the value is, said with the text it shows.
     void Name(Arrangement a, Quantity q, const std::string& text);
+    // Whether the small captions of `group` stand where they belong; those of a group a view
+    // shows are placed when it is first shown.
+    bool IsPlaced(layout::Group group) const;
+    void PlaceSubscript(std::size_t label);
 
     std::vector<QLabel*> labels_;         // in the order of the layout's table
     std::vector<std::size_t> captionOf_;  // for a small caption, the caption it stands after
     std::array<std::array<QLabel*, kQuantityCount>, kArrangements.size()> values_{};
     QLabel* dischargeRowCaption_ = nullptr;
     QLabel* riseRowCaption_ = nullptr;
+    std::set<layout::Group> placed_;
     bool actualRowCaptions_ = false;
     UnitSystem units_ = UnitSystem::US;
 };

@@ -17,6 +17,7 @@ private slots:
     void geometryInTwips();
     void boxesShowWidestText_data();
     void boxesShowWidestText();
+    void subscriptsClearOfText_data();
     void subscriptsClearOfText();
     void diagramAtStart();
     void menuTree_data();

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QMenuBar>
+#include <algorithm>
 
 #include "fixture.h"
 #include "frm_about.h"
@@ -173,11 +174,28 @@ void TestLayout::boxesShowWidestText() {
     }
 }
 
-// A small caption stands in its caption's run of blanks: the caption draws nothing where it
-// stands.
+// A small caption stands in its caption's run of blanks, close after its unit: the caption
+// draws nothing where it stands. In either unit system, and however its group came to be shown
+// ("si" and "details" switch the units and the Details view, "go" presses the start button).
+void TestLayout::subscriptsClearOfText_data() {
+    QTest::addColumn<QStringList>("steps");
+    QTest::newRow("inch-pound") << QStringList{"go"};
+    QTest::newRow("SI") << QStringList{"si", "go"};
+    QTest::newRow("SI after the start") << QStringList{"go", "si"};
+    QTest::newRow("Details after the start") << QStringList{"details", "go", "details"};
+    QTest::newRow("Details after the start in SI") << QStringList{"details", "si", "go", "details"};
+}
+
 void TestLayout::subscriptsClearOfText() {
+    QFETCH(QStringList, steps);
     Fixture f(settings_);
-    f.Go();
+    f.A("mnuViewDetails")->setChecked(true);  // every group shown
+    for (const QString& step : steps) {
+        if (step == "si") f.A("mnuSIUnits")->trigger();
+        if (step == "details") f.A("mnuViewDetails")->trigger();
+        if (step == "go") f.Go();
+    }
+    QVERIFY(f.A("mnuViewDetails")->isChecked());
     const QColor ink(Qt::black);
     for (const layout::LabelSpec& s : layout::Labels()) {
         if (!s.after) continue;
@@ -189,6 +207,13 @@ void TestLayout::subscriptsClearOfText() {
             for (int x = where.left(); x <= where.right(); ++x)
                 QVERIFY2(qGray(image.pixel(x, y)) > 160,
                          qPrintable(QString("%1 at %2,%3").arg(s.name).arg(x).arg(y)));
+        // And it stands close after its unit: the caption's last ink left of it is near.
+        const int left = small->x() - caption->x();
+        int inkRight = -1;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < std::min(left, image.width()); ++x)
+                if (qGray(image.pixel(x, y)) <= 160) inkRight = std::max(inkRight, x);
+        QVERIFY2(inkRight >= 0 && left - inkRight <= 5, qPrintable(s.name));
     }
 }
 
