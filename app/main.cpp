@@ -36,11 +36,13 @@ int main(int argc, char** argv) {
     // Read before the toolkit takes its own options out of the arguments.
     const QString job = vevi::JobFileArgument(argc, argv);
     PreferX11UnderWayland();
+    vevi::FontConfigurationAhead fonts;
     QApplication app(argc, argv);
     QApplication::setApplicationName("vevi");
     QApplication::setApplicationVersion(vevi::kVersion);
     QGuiApplication::setDesktopFileName(vevi::kAppId);
     vevi::PrepareToolkit(QLocale());
+    fonts.Wait();
     vevi::frmHalvex window;
     QObject::connect(&window, &vevi::frmHalvex::programEnded, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);

@@ -14,6 +14,7 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <optional>
 
 #include "frm_halvex.h"
 #include "toolkit_setup.h"
@@ -45,9 +46,12 @@ private:
 }  // namespace
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
     const bool baseline = argc > 1 && std::strncmp(argv[1], "--baseline", 10) == 0;
     const bool withLabel = argc > 1 && std::strcmp(argv[1], "--baseline-label") == 0;
+    // As the program starts; the baselines are the toolkit alone.
+    std::optional<vevi::FontConfigurationAhead> fonts;
+    if (!baseline) fonts.emplace();
+    QApplication app(argc, argv);
     QTemporaryDir settings;
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
     FirstPaint spy;
@@ -61,6 +65,7 @@ int main(int argc, char** argv) {
         return app.exec();
     }
     vevi::PrepareToolkit(QLocale());  // as the program does
+    fonts->Wait();
     vevi::frmHalvex window;
     window.Form_Load();
     return app.exec();

@@ -1,5 +1,11 @@
 #include "toolkit_setup.h"
 
+#ifdef VEVI_HAVE_FONTCONFIG
+#include <fontconfig/fontconfig.h>
+
+#include <clocale>
+#endif
+
 #include <QApplication>
 #include <QIconEngine>
 #include <QPainter>
@@ -70,6 +76,21 @@ public:
     }
 };
 
+// The configuration's numbers are read with the C library's number reading, which follows the
+// locale; the application object sets the process's locale meanwhile, so this reads in a
+// locale of its own. The files are written in the C locale.
+#ifdef VEVI_HAVE_FONTCONFIG
+void ReadFontConfiguration() {
+    const locale_t c = newlocale(LC_ALL_MASK, "C", nullptr);
+    if (c) uselocale(c);
+    FcInit();
+    if (c) {
+        uselocale(LC_GLOBAL_LOCALE);
+        freelocale(c);
+    }
+}
+#endif
+
 }  // namespace
 
 void DeferMenuOverflowIcon() {
@@ -84,6 +105,20 @@ void PrepareToolkit(const QLocale& locale) {
     DeferMenuOverflowIcon();
     // After the style: a new style may bring its own palette.
     UseLightPaletteEverywhere();
+}
+
+FontConfigurationAhead::FontConfigurationAhead() {
+#ifdef VEVI_HAVE_FONTCONFIG
+    reader_ = std::thread(ReadFontConfiguration);
+#endif
+}
+
+FontConfigurationAhead::~FontConfigurationAhead() {
+    Wait();
+}
+
+void FontConfigurationAhead::Wait() {
+    if (reader_.joinable()) reader_.join();
 }
 
 }  // namespace vevi

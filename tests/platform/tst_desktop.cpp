@@ -15,6 +15,7 @@
 #include <QTimer>
 #include <QTranslator>
 #include <QtTest>
+#include <clocale>
 #include <functional>
 #include <memory>
 
@@ -295,6 +296,19 @@ private slots:
         QCOMPARE(made.family(), expected.family());
         QCOMPARE(made.styleName(), expected.styleName());
         QCOMPARE(made.pixelSize(), expected.pixelSize());
+    }
+
+    // The font configuration read ahead on another core keeps to a locale of its own, and the
+    // reader is waited for however the object goes.
+    void fontConfigurationAhead() {
+        const QByteArray before = std::setlocale(LC_ALL, nullptr);
+        QVERIFY(std::setlocale(LC_ALL, "C.UTF-8"));
+        { FontConfigurationAhead dropped; }
+        FontConfigurationAhead ahead;
+        ahead.Wait();
+        ahead.Wait();
+        QCOMPARE(QByteArray(std::setlocale(LC_ALL, nullptr)), QByteArray("C.UTF-8"));
+        std::setlocale(LC_ALL, before.constData());
     }
 
     void toolkitTranslations_data() {
