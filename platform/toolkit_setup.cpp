@@ -4,6 +4,7 @@
 #include <fontconfig/fontconfig.h>
 
 #include <clocale>
+#include <system_error>
 #endif
 
 #include <QApplication>
@@ -109,7 +110,11 @@ void PrepareToolkit(const QLocale& locale) {
 
 FontConfigurationAhead::FontConfigurationAhead() {
 #ifdef VEVI_HAVE_FONTCONFIG
-    reader_ = std::thread(ReadFontConfiguration);
+    try {
+        reader_ = std::thread(ReadFontConfiguration);
+    } catch (const std::system_error&) {
+        // No thread to be had: the toolkit reads the configuration itself, as it would anyway.
+    }
 #endif
 }
 
