@@ -113,7 +113,6 @@ bool ShownByView(Group g) {
 }  // namespace
 
 ResultLabels::ResultLabels(QWidget* client) : QObject(client) {
-    CaptionLabel* previous = nullptr;
     for (const layout::LabelSpec& s : layout::Labels()) {
         auto* label = new CaptionLabel(QString::fromUtf8(s.text), client);
         label->setObjectName(s.name);
@@ -124,10 +123,10 @@ ResultLabels::ResultLabels(QWidget* client) : QObject(client) {
         SetTextColour(label, s.color);
         label->setVisible(!ShownByView(s.group));
         captionOf_.push_back(s.after ? labels_.size() - 1 : labels_.size());
+        labels_.push_back(label);
         // Placing measures text; for the groups a view shows, that waits for their first show,
         // so that the first picture shapes only what it draws.
-        if (s.after && IsPlaced(s.group))
-            PlaceSubscriptOf(label, previous, QString::fromUtf8(s.after));
+        if (s.after && IsPlaced(s.group)) PlaceSubscript(labels_.size() - 1);
         if (s.value) {
             const auto a = static_cast<std::size_t>(s.value->arrangement);
             values_[a][static_cast<std::size_t>(s.value->quantity)] = label;
@@ -135,8 +134,6 @@ ResultLabels::ResultLabels(QWidget* client) : QObject(client) {
         }
         if (s.group == Group::DischargeRow) dischargeRowCaption_ = label;
         if (s.group == Group::RiseRow) riseRowCaption_ = label;
-        labels_.push_back(label);
-        previous = label;
     }
 }
 
