@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QIcon>
 #include <QLayout>
 #include <QMenu>
 #include <QPushButton>
@@ -9,8 +10,8 @@
 
 #include "accessibility.h"
 #include "comparison_session.h"
-#include "deferred_icon.h"
 #include "field_rules.h"
+#include "first_picture.h"
 #include "frame_centring.h"
 #include "frm_formulas.h"
 #include "heater_diagram.h"
@@ -56,7 +57,6 @@ frmHalvex::frmHalvex(Prompts* prompts, SettingsStore* settings)
     setWindowTitle(kCaption);
     centring_ = new FrameCentring(this);
     auto* client = new QWidget(this);
-    new DeferredIcon(this, client, kIcon);
     client->setObjectName("client");
     client->setFixedSize(Px(layout::kClientWidth), Px(layout::kClientHeight));
     setCentralWidget(client);
@@ -67,6 +67,10 @@ frmHalvex::frmHalvex(Prompts* prompts, SettingsStore* settings)
 
     diagram_ = new HeaterDiagram(client);
     labels_ = new ResultLabels(client);
+    // Neither the icon nor the labels of the results are in the first picture.
+    auto* firstPicture = new FirstPicture(client);
+    connect(firstPicture, &FirstPicture::shown, this, [this] { setWindowIcon(QIcon(kIcon)); });
+    connect(firstPicture, &FirstPicture::shown, labels_, &ResultLabels::BuildAll);
     CreateBoxes();
     CreateButtons();
     windows_ =

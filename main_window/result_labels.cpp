@@ -5,6 +5,7 @@
 #include <QRegularExpression>
 #include <QStyle>
 
+#include "accessibility.h"
 #include "fonts.h"
 #include "shown_figures.h"
 #include "twips.h"
@@ -112,28 +113,62 @@ bool ShownByView(Group g) {
 
 }  // namespace
 
-ResultLabels::ResultLabels(QWidget* client) : QObject(client) {
-    for (const layout::LabelSpec& s : layout::Labels()) {
-        auto* label = new CaptionLabel(QString::fromUtf8(s.text), client);
-        label->setObjectName(s.name);
-        label->setFont(FontFor(s.style));
-        label->setGeometry(TwipsRect(s.left, s.top, s.width, s.height));
-        label->setAlignment((s.align == layout::Align::Right ? Qt::AlignRight : Qt::AlignLeft) |
-                            Qt::AlignTop);
-        SetTextColour(label, s.color);
-        label->setVisible(!ShownByView(s.group));
-        captionOf_.push_back(s.after ? labels_.size() - 1 : labels_.size());
-        labels_.push_back(label);
-        // Placing measures text; for the groups a view shows, that waits for their first show,
-        // so that the first picture shapes only what it draws.
-        if (s.after && IsPlaced(s.group)) PlaceSubscript(labels_.size() - 1);
-        if (s.value) {
-            const auto a = static_cast<std::size_t>(s.value->arrangement);
-            values_[a][static_cast<std::size_t>(s.value->quantity)] = label;
-            Name(s.value->arrangement, s.value->quantity, s.text);
-        }
-        if (s.group == Group::DischargeRow) dischargeRowCaption_ = label;
-        if (s.group == Group::RiseRow) riseRowCaption_ = label;
+ResultLabels::ResultLabels(QWidget* client)
+    : QObject(client), client_(client), labels_(layout::Labels().size()) {
+    const auto& specs = layout::Labels();
+    for (std::size_t i = 0; i < specs.size(); ++i) {
+        captionOf_.push_back(specs[i].after ? i - 1 : i);
+        // The first picture shows none of the labels a view shows; they wait for BuildAll.
+        if (!ShownByView(specs[i].group)) Build(i);
+    }
+}
+
+void ResultLabels::BuildAll() {
+    if (allBuilt_) return;
+    allBuilt_ = true;
+    for (std::size_t i = 0; i < labels_.size(); ++i)
+        if (!labels_[i]) Build(i);
+}
+
+void ResultLabels::Build(std::size_t i) {
+    const layout::LabelSpec& s = layout::Labels()[i];
+    auto* label = new CaptionLabel(QString::fromUtf8(s.text), client_);
+    label->setObjectName(s.name);
+    label->setFont(FontFor(s.style));
+    label->setGeometry(TwipsRect(s.left, s.top, s.width, s.height));
+    label->setAlignment((s.align == layout::Align::Right ? Qt::AlignRight : Qt::AlignLeft) |
+                        Qt::AlignTop);
+    SetTextColour(label, s.color);
+    label->setVisible(!ShownByView(s.group));
+    labels_[i] = label;
+    if (s.value) {
+        const auto a = static_cast<std::size_t>(s.value->arrangement);
+        values_[a][static_cast<std::size_t>(s.value->quantity)] = label;
+        Name(s.value->arrangement, s.value->quantity, s.text);
+    }
+    if (s.group == Group::DischargeRow) dischargeRowCaption_ = label;
+    if (s.group == Group::RiseRow) riseRowCaption_ = label;
+    if (units_ != UnitSystem::US) ApplyUnits(i);
+    // Placing measures text; for the groups a view shows, that waits for their first show,
+    // so that nothing is shaped before it is drawn.
+    if (s.after && IsPlaced(s.group)) PlaceSubscript(i);
+    KeepTableOrder(i);
+    // Built after the window described its controls.
+    if (allBuilt_) DescribeNamedControls(label);
+}
+
+// The labels built at start stand together; one built later goes under the next label built,
+// or, after the last, under the widget that follows the labels.
+void ResultLabels::KeepTableOrder(std::size_t i) {
+    for (std::size_t next = i + 1; next < labels_.size(); ++next)
+        if (labels_[next]) return labels_[i]->stackUnder(labels_[next]);
+    for (std::size_t before = i; before-- > 0;) {
+        if (!labels_[before]) continue;
+        const QObjectList& children = client_->children();
+        for (qsizetype k = children.indexOf(labels_[before]) + 1; k < children.size(); ++k)
+            if (children[k]->isWidgetType())
+                return labels_[i]->stackUnder(static_cast<QWidget*>(children[k]));
+        return;
     }
 }
 
@@ -155,24 +190,25 @@ QString CaptionIn(const char* caption, UnitSystem units) {
 
 void ResultLabels::SetUnits(UnitSystem units) {
     units_ = units;
+    for (std::size_t i = 0; i < labels_.size(); ++i)
+        if (labels_[i]) ApplyUnits(i);
     const auto& specs = layout::Labels();
-    for (std::size_t i = 0; i < specs.size(); ++i) {
-        if (specs[i].value)
-            Name(specs[i].value->arrangement, specs[i].value->quantity,
-                 labels_[i]->text().toStdString());
-        if (specs[i].value || specs[i].group == Group::DischargeRow ||
-            specs[i].group == Group::RiseRow || specs[i].group == Group::FanTemp)
-            continue;
-        labels_[i]->setText(CaptionIn(specs[i].text, units));
-        const layout::LabelSpec& s = specs[i];
-        if (s.siLeft > 0)
-            labels_[i]->setGeometry(units == UnitSystem::SI
-                                        ? TwipsRect(s.siLeft, s.top, s.siWidth, s.height)
-                                        : TwipsRect(s.left, s.top, s.width, s.height));
-    }
     for (std::size_t i = 0; i < specs.size(); ++i)
-        if (specs[i].after && IsPlaced(specs[i].group)) PlaceSubscript(i);
+        if (labels_[i] && specs[i].after && IsPlaced(specs[i].group)) PlaceSubscript(i);
     ShowActualRowCaptions(actualRowCaptions_);
+}
+
+void ResultLabels::ApplyUnits(std::size_t i) {
+    const layout::LabelSpec& s = layout::Labels()[i];
+    if (s.value) Name(s.value->arrangement, s.value->quantity, labels_[i]->text().toStdString());
+    if (s.value || s.group == Group::DischargeRow || s.group == Group::RiseRow ||
+        s.group == Group::FanTemp)
+        return;
+    labels_[i]->setText(CaptionIn(s.text, units_));
+    if (s.siLeft > 0)
+        labels_[i]->setGeometry(units_ == UnitSystem::SI
+                                    ? TwipsRect(s.siLeft, s.top, s.siWidth, s.height)
+                                    : TwipsRect(s.left, s.top, s.width, s.height));
 }
 
 bool ResultLabels::IsPlaced(Group group) const {
@@ -185,6 +221,7 @@ void ResultLabels::PlaceSubscript(std::size_t i) {
 }
 
 void ResultLabels::Write(const ComparisonReport& report) {
+    BuildAll();
     const ShownFigures figures = FiguresIn(report, units_);
     for (Arrangement a : kArrangements) {
         for (std::size_t i = 0; i < kQuantityCount; ++i) {
@@ -196,6 +233,7 @@ void ResultLabels::Write(const ComparisonReport& report) {
 }
 
 void ResultLabels::Clear() {
+    BuildAll();
     for (Arrangement a : kArrangements) {
         for (Quantity q : kZeroedOnStop) {
             Value(a, q)->setText("0");
@@ -216,6 +254,7 @@ void ResultLabels::Clear() {
 }
 
 void ResultLabels::ShowGroup(Group group, bool visible) {
+    BuildAll();
     const auto& specs = layout::Labels();
     const bool place = visible && !IsPlaced(group);
     if (place) placed_.insert(group);
@@ -233,6 +272,7 @@ void ResultLabels::ShowActualRowCaptions(bool actual) {
 }
 
 void ResultLabels::UseOwnColours(bool own) {
+    BuildAll();
     const auto& specs = layout::Labels();
     for (Arrangement a : kArrangements)
         for (std::size_t i = 0; i < specs.size(); ++i)

@@ -1,6 +1,7 @@
 // The main window's labels, built from the layout's table: the fixed captions, the row
 // captions of the limits grid, and the result values, which it writes from a report, clears
-// on a stop, colours for print and names for screen readers.
+// on a stop, colours for print and names for screen readers. The labels a view shows are
+// hidden at start; they are built by BuildAll, or by the first call that needs them.
 #pragma once
 
 #include <QObject>
@@ -22,6 +23,9 @@ class ResultLabels : public QObject {
 public:
     explicit ResultLabels(QWidget* client);
 
+    // Builds the labels not yet built, hidden, each in its place among the client's widgets.
+    void BuildAll();
+    // Null until BuildAll.
     QLabel* Value(Arrangement a, Quantity q) const;
     // Every value of the report in the labels' units, Draw Thru's first, each in the order a
     // start writes them.
@@ -39,6 +43,11 @@ public:
     void UseOwnColours(bool own);
 
 private:
+    void Build(std::size_t label);
+    // The order of the table among the client's widgets, in which they are painted and read out.
+    void KeepTableOrder(std::size_t label);
+    // The caption's text and place in the labels' units, and the value's name.
+    void ApplyUnits(std::size_t label);
     // "Draw Thru inlet airflow 8,070 cfm": what the value is, said with the text it shows.
     void Name(Arrangement a, Quantity q, const std::string& text);
     // Whether the small captions of `group` stand where they belong; those of a group a view
@@ -46,12 +55,14 @@ private:
     bool IsPlaced(layout::Group group) const;
     void PlaceSubscript(std::size_t label);
 
-    std::vector<QLabel*> labels_;         // in the order of the layout's table
+    QWidget* client_;
+    std::vector<QLabel*> labels_;         // in the order of the layout's table; null: not built
     std::vector<std::size_t> captionOf_;  // for a small caption, the caption it stands after
     std::array<std::array<QLabel*, kQuantityCount>, kArrangements.size()> values_{};
     QLabel* dischargeRowCaption_ = nullptr;
     QLabel* riseRowCaption_ = nullptr;
     std::set<layout::Group> placed_;
+    bool allBuilt_ = false;
     bool actualRowCaptions_ = false;
     UnitSystem units_ = UnitSystem::US;
 };

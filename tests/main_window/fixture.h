@@ -6,11 +6,13 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QtTest>
 #include <memory>
 
 #include "comparison_session.h"
 #include "diagram_canvas.h"
+#include "first_picture.h"
 #include "frm_about.h"
 #include "frm_cities.h"
 #include "frm_formulas.h"
@@ -33,9 +35,12 @@ struct Fixture {
         w = std::make_unique<vevi::frmHalvex>(&prompts, &store);
         QObject::connect(w.get(), &vevi::frmHalvex::programEnded, [this] { ++quits; });
         if (load) {
+            QSignalSpy pictured(w->findChild<vevi::FirstPicture*>(), &vevi::FirstPicture::shown);
             w->Form_Load();
             w->activateWindow();
             if (!QTest::qWaitForWindowActive(w.get())) qWarning("window not active");
+            // What waits for the first picture is there, as it is for a user.
+            if (pictured.isEmpty() && !pictured.wait()) qWarning("no first picture");
         }
     }
     QLabel* L(const char* name) const { return w->findChild<QLabel*>(name); }

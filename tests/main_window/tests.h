@@ -19,6 +19,8 @@ private slots:
     void boxesShowWidestText();
     void subscriptsClearOfText_data();
     void subscriptsClearOfText();
+    void labelsInTableOrder_data();
+    void labelsInTableOrder();
     void diagramAtStart();
     void menuTree_data();
     void menuTree();

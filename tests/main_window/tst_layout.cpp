@@ -217,6 +217,32 @@ void TestLayout::subscriptsClearOfText() {
     }
 }
 
+// The labels the first picture does not show are built after it, or by a start before it.
+// Either way each stands in the table's place among the client's widgets, which is the order
+// they are painted and read out in.
+void TestLayout::labelsInTableOrder_data() {
+    QTest::addColumn<bool>("shown");
+    QTest::newRow("after the first picture") << true;
+    QTest::newRow("by a start before it") << false;
+}
+
+void TestLayout::labelsInTableOrder() {
+    QFETCH(bool, shown);
+    Fixture f(settings_, shown);
+    if (!shown) {
+        QVERIFY(f.L("Label50") == nullptr);
+        f.Go();
+        QCOMPARE_NE(f.L("lblBloThruBTUNet")->text(), QString("0"));  // written
+    }
+    QStringList table;
+    for (const layout::LabelSpec& s : layout::Labels()) table << s.name;
+    QStringList children;
+    for (QObject* child : f.w->centralWidget()->children())
+        if (child->isWidgetType()) children << child->objectName();
+    QCOMPARE(children.mid(children.indexOf(table.first()), table.size()), table);
+    QCOMPARE(children.count(table.last()), 1);
+}
+
 void TestLayout::diagramAtStart() {
     Fixture f(settings_);
     DiagramCanvas* c = f.Canvas();

@@ -111,24 +111,34 @@ void TestUnits::captionsFitInSi() {
     }
 }
 
+// Switched to SI after the start, or started in SI (the labels the first picture does not
+// show are then built in SI).
 void TestUnits::captionsInSi_data() {
     QTest::addColumn<QString>("label");
     QTest::addColumn<QString>("text");
-    Row("indoor unit", "Label5", "\u00B0C");
-    Row("elevation unit", "Label35", "m");
-    Row("discharge row", "Label18", "Max. Discharge Temperature (\u00B0C)");
-    Row("rise row", "Label15", "Max. Temperature Rise (\u00B0C)");
-    Row("blower row", "Label3", "Blower Capacity (L/s         )");
-    Row("airflow", "Label21", "L/s");
-    Row("input", "Label9", "kW       x .92 =");
-    Row("two units", "Label37", "kW to heat L/s       to indoor temperature");
-    Row("no unit", "Label7", "Draw Thru System");
-    Row("subscript", "Label16", "Inlet");
+    QTest::addColumn<bool>("started");
+    Row("indoor unit", "Label5", "\u00B0C", false);
+    Row("elevation unit", "Label35", "m", false);
+    Row("discharge row", "Label18", "Max. Discharge Temperature (\u00B0C)", false);
+    Row("rise row", "Label15", "Max. Temperature Rise (\u00B0C)", false);
+    Row("blower row", "Label3", "Blower Capacity (L/s         )", false);
+    Row("airflow", "Label21", "L/s", false);
+    Row("input", "Label9", "kW       x .92 =", false);
+    Row("two units", "Label37", "kW to heat L/s       to indoor temperature", false);
+    Row("no unit", "Label7", "Draw Thru System", false);
+    Row("subscript", "Label16", "Inlet", false);
+    Row("airflow, started in SI", "Label21", "L/s", true);
+    Row("two units, started in SI", "Label37", "kW to heat L/s       to indoor temperature", true);
 }
 
 void TestUnits::captionsInSi() {
     QFETCH(QString, label);
     QFETCH(QString, text);
+    QFETCH(bool, started);
+    if (started) {
+        QSettings store = TempSettings::Store();
+        store.setValue("Units/System", "si");
+    }
     Fixture f(settings_);
     SetSi(f, true);
     QCOMPARE(f.L(qPrintable(label))->text(), text);
