@@ -2,9 +2,11 @@
 
 #ifdef VEVI_HAVE_FONTCONFIG
 #include <fontconfig/fontconfig.h>
+#include <pthread.h>
+#include <sched.h>
 
+#include <cerrno>
 #include <clocale>
-#include <system_error>
 #endif
 
 #include <QApplication>
@@ -90,6 +92,16 @@ void ReadFontConfiguration() {
         freelocale(c);
     }
 }
+
+// Started on a core other than the caller's: a new thread queued behind its creator waits for
+// the scheduler to move it, on two cores up to 2 ms of a start-up that needs it at once. Once
+// running it may go anywhere the process may.
+void* ReadFontConfigurationThread(void* everywhere) {
+    const auto* cores = static_cast<const cpu_set_t*>(everywhere);
+    if (CPU_COUNT(cores) > 0) pthread_setaffinity_np(pthread_self(), sizeof *cores, cores);
+    ReadFontConfiguration();
+    return nullptr;
+}
 #endif
 
 }  // namespace
@@ -108,13 +120,37 @@ void PrepareToolkit(const QLocale& locale) {
     UseLightPaletteEverywhere();
 }
 
+#ifdef VEVI_HAVE_FONTCONFIG
+struct FontConfigurationAhead::Reader {
+    pthread_t thread{};
+    cpu_set_t everywhere{};  // read by the thread as it starts; outlives it
+};
+#else
+struct FontConfigurationAhead::Reader {};
+#endif
+
 FontConfigurationAhead::FontConfigurationAhead() {
 #ifdef VEVI_HAVE_FONTCONFIG
-    try {
-        reader_ = std::thread(ReadFontConfiguration);
-    } catch (const std::system_error&) {
-        // No thread to be had: the toolkit reads the configuration itself, as it would anyway.
+    auto reader = std::make_unique<Reader>();
+    pthread_attr_t elsewhere;
+    if (pthread_attr_init(&elsewhere) != 0) return;
+    if (sched_getaffinity(0, sizeof reader->everywhere, &reader->everywhere) == 0) {
+        cpu_set_t others = reader->everywhere;
+        const int here = sched_getcpu();
+        if (here >= 0 && here < CPU_SETSIZE) CPU_CLR(here, &others);
+        if (CPU_COUNT(&others) > 0) pthread_attr_setaffinity_np(&elsewhere, sizeof others, &others);
+    } else {
+        CPU_ZERO(&reader->everywhere);
     }
+    int started = pthread_create(&reader->thread, &elsewhere, ReadFontConfigurationThread,
+                                 &reader->everywhere);
+    pthread_attr_destroy(&elsewhere);
+    // The cores may have changed meanwhile; then anywhere will do.
+    if (started == EINVAL)
+        started = pthread_create(&reader->thread, nullptr, ReadFontConfigurationThread,
+                                 &reader->everywhere);
+    // Without a thread the toolkit reads the configuration itself, as it would anyway.
+    if (started == 0) reader_ = std::move(reader);
 #endif
 }
 
@@ -123,7 +159,10 @@ FontConfigurationAhead::~FontConfigurationAhead() {
 }
 
 void FontConfigurationAhead::Wait() {
-    if (reader_.joinable()) reader_.join();
+#ifdef VEVI_HAVE_FONTCONFIG
+    if (reader_) pthread_join(reader_->thread, nullptr);
+#endif
+    reader_.reset();
 }
 
 }  // namespace vevi

@@ -1,7 +1,7 @@
 // What the program does to the toolkit once, before its first window.
 #pragma once
 
-#include <thread>
+#include <memory>
 
 class QLocale;
 
@@ -32,7 +32,8 @@ public:
     void Wait();
 
 private:
-    std::thread reader_;
+    struct Reader;
+    std::unique_ptr<Reader> reader_;
 };
 
 }  // namespace vevi

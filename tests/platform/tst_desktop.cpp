@@ -1,5 +1,7 @@
 // How the windows meet a desktop: where a window opens and which buttons its frame offers, the
 // colours whatever the desktop's, and the toolkit's own texts in the user's language.
+#include <sched.h>
+
 #include <QApplication>
 #include <QComboBox>
 #include <QFileDialog>
@@ -298,9 +300,25 @@ private slots:
         QCOMPARE(made.pixelSize(), expected.pixelSize());
     }
 
-    // The font configuration read ahead on another core keeps to a locale of its own, and the
-    // reader is waited for however the object goes.
+    // The font configuration read ahead on another core keeps to a locale of its own, the
+    // reader is waited for however the object goes, and placing the reader leaves the caller's
+    // cores as they were, also where the caller has one core only.
+    void fontConfigurationAhead_data() {
+        QTest::addColumn<bool>("oneCore");
+        QTest::newRow("every core") << false;
+        QTest::newRow("one core") << true;
+    }
     void fontConfigurationAhead() {
+        QFETCH(bool, oneCore);
+        cpu_set_t every;
+        QCOMPARE(sched_getaffinity(0, sizeof every, &every), 0);
+        const auto restore = qScopeGuard([&] { sched_setaffinity(0, sizeof every, &every); });
+        cpu_set_t caller = every;
+        if (oneCore) {
+            CPU_ZERO(&caller);
+            CPU_SET(sched_getcpu(), &caller);
+            QCOMPARE(sched_setaffinity(0, sizeof caller, &caller), 0);
+        }
         const QByteArray before = std::setlocale(LC_ALL, nullptr);
         QVERIFY(std::setlocale(LC_ALL, "C.UTF-8"));
         { FontConfigurationAhead dropped; }
@@ -309,6 +327,9 @@ private slots:
         ahead.Wait();
         QCOMPARE(QByteArray(std::setlocale(LC_ALL, nullptr)), QByteArray("C.UTF-8"));
         std::setlocale(LC_ALL, before.constData());
+        cpu_set_t after;
+        QCOMPARE(sched_getaffinity(0, sizeof after, &after), 0);
+        QVERIFY(CPU_EQUAL(&after, &caller));
     }
 
     void toolkitTranslations_data() {
