@@ -123,7 +123,7 @@ void PrepareToolkit(const QLocale& locale) {
 #ifdef VEVI_HAVE_FONTCONFIG
 struct FontConfigurationAhead::Reader {
     pthread_t thread{};
-    cpu_set_t everywhere{};  // read by the thread as it starts; outlives it
+    cpu_set_t everywhere{};  // none where unknown; read by the thread as it starts
 };
 #else
 struct FontConfigurationAhead::Reader {};
@@ -139,8 +139,6 @@ FontConfigurationAhead::FontConfigurationAhead() {
         const int here = sched_getcpu();
         if (here >= 0 && here < CPU_SETSIZE) CPU_CLR(here, &others);
         if (CPU_COUNT(&others) > 0) pthread_attr_setaffinity_np(&elsewhere, sizeof others, &others);
-    } else {
-        CPU_ZERO(&reader->everywhere);
     }
     int started = pthread_create(&reader->thread, &elsewhere, ReadFontConfigurationThread,
                                  &reader->everywhere);
